@@ -1,0 +1,212 @@
+#include "platform/ui/Control.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "platform/ui/Form.h"
+
+namespace brimdock {
+namespace {
+
+constexpr char kObjectProperty[] = "Brimdock.Control";
+constexpr char kOwnClassName[] = "BrimdockWindow";
+
+}  // namespace
+
+// Registers the layer's own window class once per process.
+class ControlWindowClass {
+ public:
+  static const char* Name() {
+    static const ATOM atom = [] {
+      WNDCLASSEXA wc{};
+      wc.cbSize = sizeof wc;
+      wc.style = CS_DBLCLKS;
+      wc.lpfnWndProc = &Control::OwnClassProc;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+      wc.lpszClassName = kOwnClassName;
+      return RegisterClassExA(&wc);
+    }();
+    if (atom == 0) throw std::runtime_error("Cannot register the window class");
+    return kOwnClassName;
+  }
+};
+
+RECT ToRect(const Bounds& b) {
+  return RECT{b.left, b.top, b.left + b.width, b.top + b.height};
+}
+
+Control::~Control() {
+  if (handle_) {
+    HWND window = handle_;
+    Detach();
+    DestroyWindow(window);
+  }
+}
+
+Control* Control::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  return static_cast<Control*>(GetPropA(window, kObjectProperty));
+}
+
+void Control::Attach(HWND window) {
+  handle_ = window;
+  SetPropA(window, kObjectProperty, this);
+}
+
+void Control::Detach() {
+  if (!handle_) return;
+  RemovePropA(handle_, kObjectProperty);
+  if (standardProc_) {
+    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(standardProc_));
+    standardProc_ = nullptr;
+  }
+  handle_ = nullptr;
+}
+
+void Control::CreateStandard(Control& parent, const char* windowClass, std::string_view text,
+                             DWORD style, DWORD exStyle, const Bounds& b) {
+  parent_ = &parent;
+  const std::string caption(text);
+  HWND window = CreateWindowExA(exStyle, windowClass, caption.c_str(), style | WS_CHILD, b.left,
+                                b.top, b.width, b.height, parent.Handle(), nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  if (!window) throw std::runtime_error(std::string("Cannot create a ") + windowClass + " window");
+  Attach(window);
+  standardProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardClassProc)));
+  SetFont(parent.FontHandle());
+}
+
+void Control::CreateOwn(Control* parent, std::string_view text, DWORD style, DWORD exStyle,
+                        const Bounds& b) {
+  parent_ = parent;
+  const std::string caption(text);
+  HWND window = CreateWindowExA(exStyle, ControlWindowClass::Name(), caption.c_str(),
+                                parent ? (style | WS_CHILD) : style, b.left, b.top, b.width,
+                                b.height, parent ? parent->Handle() : nullptr, nullptr,
+                                GetModuleHandleA(nullptr), this);
+  if (!window) throw std::runtime_error("Cannot create a window");
+  if (parent) SetFont(parent->FontHandle());
+}
+
+LRESULT CALLBACK Control::OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    if (auto* control = static_cast<Control*>(create->lpCreateParams)) control->Attach(window);
+  }
+  Control* control = FromHandle(window);
+  if (!control) return DefWindowProcA(window, message, wParam, lParam);
+  const LRESULT result = control->GuardedWndProc(message, wParam, lParam);
+  if (message == WM_NCDESTROY) control->Detach();
+  return result;
+}
+
+LRESULT CALLBACK Control::StandardClassProc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+  Control* control = FromHandle(window);
+  if (!control) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    WNDPROC original = control->standardProc_;
+    control->Detach();
+    return CallWindowProcA(original, window, message, wParam, lParam);
+  }
+  return control->GuardedWndProc(message, wParam, lParam);
+}
+
+LRESULT Control::GuardedWndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return WndProc(message, wParam, lParam);
+  } catch (const std::exception& error) {
+    ReportError(error);
+  } catch (...) {
+    ReportError(std::runtime_error("Unexpected error"));
+  }
+  return 0;
+}
+
+void Control::ReportError(const std::exception& error) {
+  if (Form* form = OwningForm()) {
+    form->ReportError(error);
+  } else {
+    MessageBoxA(nullptr, error.what(), "Error", MB_OK | MB_ICONERROR);
+  }
+}
+
+LRESULT Control::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultProc(message, wParam, lParam);
+}
+
+LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (standardProc_) return CallWindowProcA(standardProc_, handle_, message, wParam, lParam);
+  return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+HBRUSH Control::OnControlColor(HDC /*dc*/) {
+  return nullptr;
+}
+
+Form* Control::OwningForm() {
+  Control* control = this;
+  while (control->parent_) control = control->parent_;
+  return dynamic_cast<Form*>(control);
+}
+
+std::string Control::Caption() const {
+  const int length = GetWindowTextLengthA(handle_);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(handle_, text.data(), length + 1);
+  text.resize(static_cast<size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void Control::SetCaption(std::string_view caption) {
+  const std::string text(caption);
+  SetWindowTextA(handle_, text.c_str());
+}
+
+void Control::SetHint(std::string hint) {
+  hint_ = std::move(hint);
+  if (Form* form = OwningForm(); form && form != this) form->Hints().Update(*this);
+}
+
+bool Control::Enabled() const {
+  return IsWindowEnabled(handle_) != FALSE;
+}
+void Control::SetEnabled(bool enabled) {
+  EnableWindow(handle_, enabled ? TRUE : FALSE);
+}
+
+bool Control::Visible() const {
+  return (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+void Control::SetVisible(bool visible) {
+  ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
+}
+
+Bounds Control::BoundsInParent() const {
+  RECT r{};
+  GetWindowRect(handle_, &r);
+  if (HWND parent = GetParent(handle_);
+      parent && (GetWindowLongPtrA(handle_, GWL_STYLE) & WS_CHILD)) {
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+  }
+  return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Control::SetFocus() {
+  ::SetFocus(handle_);
+}
+bool Control::Focused() const {
+  return GetFocus() == handle_;
+}
+
+void Control::SetFont(HFONT font) {
+  if (font) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+HFONT Control::FontHandle() const {
+  return reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0));
+}
+
+}  // namespace brimdock

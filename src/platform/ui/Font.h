@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "platform/GdiObjects.h"
+#include "platform/ui/Color.h"
+
+namespace brimdock {
+
+// What a font is: the fields the settings store for it.
+struct FontSpec {
+  std::uint8_t charset = DEFAULT_CHARSET;
+  std::string name = "MS Sans Serif";
+  int size = 8;  // points
+  bool bold = false;
+  bool strikeOut = false;
+  bool underline = false;
+  bool italic = false;
+  Color color = clWindowText;
+
+  bool operator==(const FontSpec&) const = default;
+};
+
+// A font description with its GDI font, made when first asked for and remade after a change.
+class Font {
+ public:
+  Font() = default;
+  explicit Font(FontSpec spec) : spec_(std::move(spec)) {}
+
+  [[nodiscard]] const FontSpec& Spec() const { return spec_; }
+  void Assign(const FontSpec& spec);
+  [[nodiscard]] HFONT Handle();
+  // Pixel height of the font's cell for its point size at 96 pixels per inch.
+  [[nodiscard]] int PixelHeight() const;
+
+ private:
+  FontSpec spec_;
+  FontHandle handle_;
+};
+
+}  // namespace brimdock
