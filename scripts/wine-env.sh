@@ -37,6 +37,9 @@ wine_env_start() {
   # Wine's own fonts (MS Sans Serif, Symbol, ...) from fonts-wine, so that text has the metrics
   # the layouts were made for.
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # There is no window manager on the private display: Wine draws the frames itself and does
+  # not wait for a manager whenever a window is hidden.
+  wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
   trap wine_env_stop EXIT
 }
 

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "controls/Tablist.h"
+#include "lang/Lang.h"
+#include "pages/GroupList.h"
 #include "platform/Dialogs.h"
+#include "platform/Win32DirectoryLister.h"
+#include "platform/Win32LangFiles.h"
 #include "platform/ui/BevelLine.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/Edit.h"
@@ -25,6 +31,7 @@ namespace brimdock {
 struct StartupOptions {
   std::string programFolder;           // empty: the folder of the running executable
   std::vector<std::string> arguments;  // the command-line arguments after the program
+  std::string settingsKey;             // empty: the panel's key under HKEY_CURRENT_USER
 };
 
 // The configuration window: the page buttons on the left, the four pages, Apply and Close.
@@ -37,6 +44,7 @@ class TFormConfig : public Form {
 
   // Frame
   void SBPagesClick(Control* sender);
+  void SpeedButApplyClick(Control* sender);
   void SpeedButCloseClick(Control* sender);
   void NeedRefreshClick(Control* sender);
   void FormClose(Control* sender);
@@ -46,10 +54,32 @@ class TFormConfig : public Form {
   void ChBBorderClick(Control* sender);
   void ChBFixedMenuButWidthClick(Control* sender);
   void ChBAutoHideClick(Control* sender);
+  // Folders page, and the list routines the Icons page shares
+  void SpeedButAddDirClick(Control* sender);
+  void SpeedButDelDirClick(Control* sender);
+  void SBRenameDirClick(Control* sender);
+  void SButUpDownClick(Control* sender);
+  void LBMouseMove(Control* sender, int x, int y);
+  void ListBoxKeyUp(Control* sender, WORD key, unsigned shift);
   // Icons page
+  void LBGroupsClick(Control* sender);
+  void SBAddGroupClick(Control* sender);
+  void SBDeleteGroupClick(Control* sender);
+  void SBRenameGroupClick(Control* sender);
+  void SBUpDownGroupClick(Control* sender);
+  void SBAddItemClick(Control* sender);
+  void SBDelItemClick(Control* sender);
+  void SBRenameItemClick(Control* sender);
+  void SBUpDownItemClick(Control* sender);
+  bool LBGroupsDragOver(Control* sender, Control* source, int x, int y);
+  void LBGroupsDragDrop(Control* sender, Control* source, int x, int y);
   void ChBDelayIconCreateClick(Control* sender);
+  void ShowGroupLinks(int index);
   // Clipboard page
   void ChBWriteHeaderClick(Control* sender);
+
+  // The language component.
+  TLang Lang1;
 
   // Program-wide state of the open window.
   PanelSettings Settings;
@@ -57,7 +87,11 @@ class TFormConfig : public Form {
   std::string ProgramFolder;
   std::vector<std::string> FolderPaths;
   std::vector<std::string> FolderNames;
+  TGroupList GroupList;
   std::string LastFolder;
+
+  // Sets a list's horizontal scroll range from its widest row.
+  void UpdateHorizontalExtent(ListBox& list);
 
   // Frame
   Panel Panel2;
@@ -91,7 +125,7 @@ class TFormConfig : public Form {
   Label Label10;
   BevelLine Bevel4;
   SpeedButton SpeedButAddDir, SpeedButDelDir, SBRenameDir;
-  ListBox LBFolders;
+  TTabListBox LBFolders;
   SpeedButton SButUp, SButDown;
   CheckBox CheckBox8, CheckBox7, CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6;
   Label Label1;
@@ -103,7 +137,7 @@ class TFormConfig : public Form {
   SpeedButton SBAddGroup, SBDeleteGroup, SBRenameGroup;
   ListBox LBGroups;
   SpeedButton SBUpGroup, SBDownGroup, SBAddItem, SBDelItem, SBRenameItem, SBFolder;
-  ListBox LBItems;
+  TTabListBox LBItems;
   SpeedButton SBUpItem, SBDownItem;
   Label Label8;
   SpinEdit SEIcons;
@@ -128,6 +162,11 @@ class TFormConfig : public Form {
   SpinEdit SEClMaxSz;
 
  private:
+  // What the language component reaches files and folders through.
+  Win32FileSystem langFiles_;
+  Win32DirectoryLister langLister_;
+  Win32ProfileReader langProfiles_;
+
   // The window as designed, with its built-in English texts.
   void CreateFrame();
   void CreateAppearancePage(NotebookPage& page);
@@ -137,16 +176,35 @@ class TFormConfig : public Form {
 
   // Start-up.
   void FormCreate();
+  void LoadLanguagePack();
   void CopyFontDefaults();
   void ShowAppearanceSettings();
   void ShowFoldersSettings();
   void ShowIconsSettings();
   void ShowClipboardSettings();
   void ShowFontSettings();
+  void ReadStore();
+  // Apply: each page takes its controls into the settings.
+  void TakeFoldersSettings();
+  void TakeAppearanceSettings();
+  void TakeClipboardSettings();
+  void TakeIconsSettings();
+  // Puts the language pack's Interface texts on the controls.
+  void ApplyInterfaceTexts(const std::function<std::string(int)>& text);
+  void SetInterfaceText(int number, const std::string& text);
+  // Message text number n of the language pack.
+  [[nodiscard]] std::string MessageText(int number) const;
+  // The selected group, or nullptr.
+  [[nodiscard]] TGroup* SelectedGroup();
+  void WireListRoutines();
+  // Runs one start-up step; a failure is reported and start-up goes on.
+  template <typename Step>
+  void StartupStep(Step step);
 
   Registry& registry_;
   Dialogs& dialogs_;
   StartupOptions options_;
+  std::string settingsKey_;
 };
 
 }  // namespace brimdock

@@ -69,6 +69,18 @@ void TFormConfig::ShowAppearanceSettings() {
   SEMenuButWidth.SetEnabled(ChBFixedMenuButWidth.Checked());
 }
 
+void TFormConfig::TakeAppearanceSettings() {
+  Settings.PanelTop = RGTopBottom.ItemIndex() == 0;
+  Settings.Border3D = ChBBorder.Checked();
+  Settings.ShowPanelOnMouseMove = ChBShowPanelOnMouseMove.Checked();
+  Settings.AutoHidePanel = ChBAutoHide.Checked();
+  Settings.AutoHideDelay = SEAutoHideDelay.Value();
+  Settings.OnTop = ChBOnTop.Checked();
+  Settings.FixedMenuButWidth = ChBFixedMenuButWidth.Checked();
+  Settings.GroupButWidth = SEGroupButWidth.Value();
+  Settings.MenuButWidth = SEMenuButWidth.Value();
+}
+
 void TFormConfig::CBNoneBckgrndClick(Control* /*sender*/) {
   Settings.NoneBckgrnd = CBNoneBckgrnd.Checked();
   SBBackGrnd.SetEnabled(!Settings.NoneBckgrnd);

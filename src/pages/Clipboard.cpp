@@ -38,6 +38,15 @@ void TFormConfig::ShowClipboardSettings() {
   EHeaderString.SetEnabled(header);
 }
 
+void TFormConfig::TakeClipboardSettings() {
+  Settings.clbMaxSize = SEClMaxSz.Value();
+  Settings.WriteTimeStamp = ChBWriteTimeStamp.Checked();
+  Settings.HeaderChar = EHeaderChar.Text();
+  Settings.DivideChar = EDivideChar.Text();
+  Settings.NumHeaderChars = SENumHeaderChars.Value();
+  Settings.HeaderString = EHeaderString.Text();
+}
+
 void TFormConfig::ChBWriteHeaderClick(Control* /*sender*/) {
   Settings.WriteHeader = ChBWriteHeader.Checked();
   EHeaderChar.SetEnabled(Settings.WriteHeader);

@@ -2,9 +2,14 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace brimdock {
+
+// The answer to a Yes/No question; Closed when the box was closed from its title bar.
+enum class Answer { Yes, No, Closed };
 
 // The modal dialogs the window shows. The window receives them through this interface, so that
 // tests can script the answers.
@@ -21,6 +26,15 @@ class Dialogs {
   virtual void ShowMessage(const std::string& text) = 0;
   // The report of an error that left an event handler.
   virtual void ShowError(const std::string& text) = 0;
+  // A one-line input box with OK and Cancel; Cancel gives the default text back.
+  virtual std::string InputBox(const std::string& title, const std::string& prompt,
+                               const std::string& defaultText) = 0;
+  // A confirmation with Yes (the default button) and No; Escape answers No.
+  virtual Answer Confirm(const std::string& question) = 0;
+  // The "Select Directory" dialog starting in a folder; nothing when cancelled.
+  virtual std::optional<std::string> SelectDirectory(const std::string& startFolder) = 0;
+  // The open dialog for several existing files: their full paths, nothing when cancelled.
+  virtual std::optional<std::vector<std::string>> OpenFiles() = 0;
 };
 
 // The real dialogs of Windows.
@@ -29,6 +43,11 @@ class Win32Dialogs : public Dialogs {
   void SetOwner(HWND owner) override { owner_ = owner; }
   void ShowMessage(const std::string& text) override;
   void ShowError(const std::string& text) override;
+  std::string InputBox(const std::string& title, const std::string& prompt,
+                       const std::string& defaultText) override;
+  Answer Confirm(const std::string& question) override;
+  std::optional<std::string> SelectDirectory(const std::string& startFolder) override;
+  std::optional<std::vector<std::string>> OpenFiles() override;
 
  private:
   HWND owner_ = nullptr;

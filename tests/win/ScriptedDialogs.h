@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,11 +15,51 @@ class ScriptedDialogs : public Dialogs {
   void SetOwner(HWND owner) override { owner_ = owner; }
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
+  std::string InputBox(const std::string& title, const std::string& prompt,
+                       const std::string& defaultText) override {
+    prompts.push_back(title + "|" + prompt + "|" + defaultText);
+    const auto answer = Take(inputAnswers, std::nullopt);
+    return answer ? *answer : defaultText;
+  }
+  Answer Confirm(const std::string& question) override {
+    questions.push_back(question);
+    return Take(confirmAnswers, Answer::No);
+  }
+  std::optional<std::string> SelectDirectory(const std::string& startFolder) override {
+    directoryStarts.push_back(startFolder);
+    return Take(directoryAnswers, std::nullopt);
+  }
+  std::optional<std::vector<std::string>> OpenFiles() override {
+    ++openFilesShown;
+    if (openFilesAnswers.empty()) return std::nullopt;
+    std::optional<std::vector<std::string>> answer;
+    answer.swap(openFilesAnswers.front());
+    openFilesAnswers.pop_front();
+    return answer;
+  }
 
   std::vector<std::string> messages;
   std::vector<std::string> errors;
+  // What the dialogs were shown with.
+  std::vector<std::string> prompts;  // "title|prompt|default"
+  std::vector<std::string> questions;
+  std::vector<std::string> directoryStarts;
+  int openFilesShown = 0;
+  // Scripted answers, taken in order; an input answer of nothing means Cancel.
+  std::deque<std::optional<std::string>> inputAnswers;
+  std::deque<Answer> confirmAnswers;
+  std::deque<std::optional<std::string>> directoryAnswers;
+  std::deque<std::optional<std::vector<std::string>>> openFilesAnswers;
 
  private:
+  // The next scripted answer, or the fallback when none is left.
+  template <typename T, typename Fallback>
+  static T Take(std::deque<T>& answers, Fallback fallback) {
+    if (answers.empty()) return T(fallback);
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
   HWND owner_ = nullptr;
 };
 

@@ -194,6 +194,10 @@ Bounds Control::BoundsInParent() const {
   return Bounds{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+void Control::SetBounds(const Bounds& b) {
+  MoveWindow(handle_, b.left, b.top, b.width, b.height, TRUE);
+}
+
 void Control::SetFocus() {
   ::SetFocus(handle_);
 }

@@ -50,6 +50,7 @@ class Control {
   [[nodiscard]] bool Visible() const;
   void SetVisible(bool visible);
   [[nodiscard]] Bounds BoundsInParent() const;
+  virtual void SetBounds(const Bounds& bounds);
   void SetFocus();
   [[nodiscard]] bool Focused() const;
   void SetFont(HFONT font);

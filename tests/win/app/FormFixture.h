@@ -10,11 +10,18 @@
 
 namespace brimdock::testing {
 
-// A configuration window, never shown, over a memory registry and scripted dialogs.
+// A configuration window, never shown, over a memory registry and scripted dialogs. Its
+// program folder is the repository's packs folder, so it finds the English pack.
 class FormFixture : public ::testing::Test {
  protected:
+  static std::string PacksFolder() {
+    char full[MAX_PATH]{};
+    GetFullPathNameA(BRIMDOCK_PACKS_DIR, MAX_PATH, full, nullptr);
+    return std::string(full) + "\\";
+  }
+
   TFormConfig& Open(StartupOptions options = {}) {
-    if (options.programFolder.empty()) options.programFolder = "C:\\Brimdock\\";
+    if (options.programFolder.empty()) options.programFolder = PacksFolder();
     form = std::make_unique<TFormConfig>(registry, dialogs, std::move(options));
     return *form;
   }

@@ -13,7 +13,7 @@ TEST_F(StartupTest, OpensOnTheAppearancePageWithTheDefaultsShownAndNoRefreshPend
   EXPECT_TRUE(f.Notebook1.Page("Appearance").Visible());
   EXPECT_FALSE(f.Notebook1.Page("Folders").Visible());
   EXPECT_FALSE(f.RefreshFlag);
-  EXPECT_EQ(f.ProgramFolder, "C:\\Brimdock\\");
+  EXPECT_EQ(f.ProgramFolder, PacksFolder());
   EXPECT_EQ(f.LastFolder, "C:\\");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(dialogs.errors.empty());
