@@ -12,6 +12,16 @@ run() {
 
 run "host tests" ctest --preset host
 run "host tests under AddressSanitizer and UBSan" ctest --preset asan
+fuzz() {
+  # libFuzzer talks a lot: its output goes to a log, of which the end is shown.
+  if scripts/fuzz.sh 20 >build/fuzz.log 2>&1; then
+    tail -n 4 build/fuzz.log
+  else
+    tail -n 40 build/fuzz.log
+    return 1
+  fi
+}
+run "fuzzing the language pack reader briefly (log: build/fuzz.log)" fuzz
 
 source scripts/wine-env.sh
 wine_env_start always

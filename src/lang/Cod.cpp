@@ -12,7 +12,7 @@ namespace {
 constexpr std::uint32_t kModulus = 65535;
 constexpr std::uint32_t kFactorA = 0x15A;   // 346
 constexpr std::uint32_t kFactorB = 0x4E35;  // 20021
-constexpr std::size_t kChunk = 64 * 1024;
+constexpr std::size_t kChunk = std::size_t{64} * 1024;
 
 // Zeroes memory in a way the optimiser may not drop.
 void WipeBytes(void* data, std::size_t size) {
