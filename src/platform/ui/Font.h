@@ -27,16 +27,16 @@ struct FontSpec {
 class Font {
  public:
   Font() = default;
-  explicit Font(FontSpec spec) : spec_(std::move(spec)) {}
+  explicit Font(FontSpec description) : description_(std::move(description)) {}
 
-  [[nodiscard]] const FontSpec& Spec() const { return spec_; }
-  void Assign(const FontSpec& spec);
+  [[nodiscard]] const FontSpec& Description() const { return description_; }
+  void Assign(const FontSpec& description);
   [[nodiscard]] HFONT Handle();
   // Pixel height of the font's cell for its point size at 96 pixels per inch.
   [[nodiscard]] int PixelHeight() const;
 
  private:
-  FontSpec spec_;
+  FontSpec description_;
   FontHandle handle_;
 };
 

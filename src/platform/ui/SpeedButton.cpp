@@ -184,7 +184,7 @@ void SpeedButton::OnDrawItem(const DRAWITEMSTRUCT& item) {
   } else if (captionColor_) {
     ::SetTextColor(dc, ToColorRef(*captionColor_));
   } else if (ownFont_) {
-    ::SetTextColor(dc, ToColorRef(font_.Spec().color));
+    ::SetTextColor(dc, ToColorRef(font_.Description().color));
   } else {
     ::SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   }

@@ -24,7 +24,7 @@ class SpeedButton : public Control {
   void SetCaptionDrawn(bool drawn);
   // A font of the button's own instead of its parent's.
   void SetOwnFont(const FontSpec& font);
-  [[nodiscard]] const FontSpec& OwnFont() const { return font_.Spec(); }
+  [[nodiscard]] const FontSpec& OwnFont() const { return font_.Description(); }
   // A sticky button drawn pressed while down.
   void SetDown(bool down);
   [[nodiscard]] bool Down() const { return down_; }
