@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Application.h"
+#include "platform/dialogs/ModalDialog.h"
 
 namespace brimdock {
 namespace {
@@ -13,10 +14,6 @@ std::string ApplicationTitle() {
   const auto dot = name.find_last_of('.');
   if (dot != std::string::npos) name.erase(dot);
   return name;
-}
-
-HWND UsableOwner(HWND owner) {
-  return owner && IsWindowVisible(owner) ? owner : nullptr;
 }
 
 }  // namespace

@@ -4,29 +4,14 @@
 
 #include <algorithm>
 
+#include "platform/Win32DirectoryLister.h"
+
 namespace brimdock {
 namespace {
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
 }
-
-// FindFirstFileA's search, closed when it goes.
-class FindHandle {
- public:
-  FindHandle(const std::string& pattern, WIN32_FIND_DATAA& data)
-      : handle_(FindFirstFileA(pattern.c_str(), &data)) {}
-  ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  [[nodiscard]] bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-  bool Next(WIN32_FIND_DATAA& data) const { return FindNextFileA(handle_, &data) != FALSE; }
-
- private:
-  HANDLE handle_;
-};
 
 // Drives that are not ready answer without the system's "insert a disk" box.
 class QuietDriveErrors {
@@ -121,16 +106,12 @@ std::string NearestExistingFolder(const std::string& path) {
 FolderContents ListFolder(const std::string& folder) {
   FolderContents contents;
   const QuietDriveErrors quiet;
-  WIN32_FIND_DATAA data{};
-  const FindHandle find(JoinPath(folder, "*"), data);
-  if (!find.Found()) return contents;
-  do {
-    const std::string name = data.cFileName;
-    if (name == "." || name == ".." || (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN)) continue;
-    auto& list =
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? contents.folders : contents.files;
-    list.push_back(name);
-  } while (find.Next(data));
+  Win32DirectoryLister lister;
+  const auto listing = lister.Find(JoinPath(folder, "*"));
+  while (const auto entry = listing->Next()) {
+    if (entry->name == "." || entry->name == ".." || (entry->attributes & kAttrHidden)) continue;
+    (entry->IsFolder() ? contents.folders : contents.files).push_back(entry->name);
+  }
   SortByName(contents.folders);
   SortByName(contents.files);
   return contents;
