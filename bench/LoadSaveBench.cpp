@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "pages/GroupList.h"
+#include "settings/GroupList.h"
 #include "platform/Win32Registry.h"
 #include "settings/MemoryRegistry.h"
 #include "settings/SettingsFile.h"
@@ -29,16 +29,15 @@ const std::string kBareKey = kScratch + "\\Bare";
 // The window's memory for the large store.
 struct Memory {
   PanelSettings settings;
-  std::vector<std::string> folderPaths;
-  std::vector<std::string> folderNames;
+  FolderList folders;
   TGroupList groups;
 };
 
 Memory LargeMemory() {
   Memory memory;
   for (int i = 1; i <= kFolders; ++i) {
-    memory.folderPaths.push_back("C:\\Users\\Someone\\Documents\\Folder " + std::to_string(i));
-    memory.folderNames.push_back("Folder " + std::to_string(i));
+    memory.folders.push_back(FolderButton{
+        "Folder " + std::to_string(i), "C:\\Users\\Someone\\Documents\\Folder " + std::to_string(i)});
   }
   for (int n = 1; n <= kGroups; ++n) {
     const std::string name = "Group " + std::to_string(n);
@@ -73,8 +72,7 @@ void CollectShape(const MemoryRegistry& registry, const std::string& root, const
 // The keys and values that a save of the memory writes.
 std::vector<KeyShape> ShapeOf(const Memory& memory) {
   MemoryRegistry registry;
-  SaveSettings(registry, "Store", memory.settings, true, "C:\\Brimdock\\", memory.folderPaths,
-               memory.folderNames, memory.groups);
+  SaveSettings(registry, "Store", memory.settings, true, "C:\\Brimdock\\", memory.folders, memory.groups);
   std::vector<KeyShape> shape;
   CollectShape(registry, "Store", "", shape);
   return shape;
@@ -124,12 +122,11 @@ Timing LoadAndSave(Registry& registry) {
   Memory memory;
   Timing timing;
   Stopwatch load;
-  LoadSettings(registry, kStoreKey, memory.settings, memory.folderPaths, memory.folderNames,
+  LoadSettings(registry, kStoreKey, memory.settings, memory.folders,
                memory.groups);
   timing.load = load.Seconds();
   Stopwatch save;
-  SaveSettings(registry, kStoreKey, memory.settings, false, "C:\\Brimdock\\", memory.folderPaths,
-               memory.folderNames, memory.groups);
+  SaveSettings(registry, kStoreKey, memory.settings, false, "C:\\Brimdock\\", memory.folders, memory.groups);
   timing.save = save.Seconds();
   return timing;
 }
@@ -195,8 +192,7 @@ int Run() {
   std::printf("  store: %zu keys, %zu values\n", shape.size(), ValueCount(shape));
 
   Win32Registry registry;
-  SaveSettings(registry, kStoreKey, memory.settings, false, "C:\\Brimdock\\", memory.folderPaths,
-               memory.folderNames, memory.groups);
+  SaveSettings(registry, kStoreKey, memory.settings, false, "C:\\Brimdock\\", memory.folders, memory.groups);
   WriteAll(shape, kBareKey);
 
   std::vector<Timing> ours;

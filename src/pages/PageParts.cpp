@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controls/TextBindings.h"
 #include "platform/GdiObjects.h"
 
 namespace brimdock {
@@ -29,8 +30,9 @@ void PaintArrow(HDC dc, const RECT& area, bool enabled, bool up) {
 
 }  // namespace
 
-void CreatePageTitle(NotebookPage& page, Label& title, BevelLine& line, std::string_view caption) {
-  title.Create(page, caption, Bounds{0, 0, 397, 16}, TextAlign::Centre);
+void CreatePageTitle(NotebookPage& page, Label& title, BevelLine& line, TextBindings& texts,
+                     int number) {
+  title.Create(page, texts.Caption(title, number), Bounds{0, 0, 397, 16}, TextAlign::Centre);
   FontSpec bold;
   bold.size = 10;  // 13 pixels high
   bold.bold = true;
@@ -39,7 +41,7 @@ void CreatePageTitle(NotebookPage& page, Label& title, BevelLine& line, std::str
 }
 
 void CreateArrowButton(Control& parent, SpeedButton& button, bool up, const Bounds& bounds,
-                       std::string_view hint) {
+                       TextBindings& texts, int hintNumber) {
   button.Create(parent, up ? kUpArrow : kDownArrow, bounds);
   FontSpec symbol;
   symbol.charset = SYMBOL_CHARSET;
@@ -51,7 +53,7 @@ void CreateArrowButton(Control& parent, SpeedButton& button, bool up, const Boun
   button.SetGlyph(
       [up](HDC dc, const RECT& area, bool enabled) { PaintArrow(dc, area, enabled, up); },
       kArrowSize, GlyphLayout::Top);
-  button.SetHint(std::string(hint));
+  button.SetHint(texts.Hint(button, hintNumber));
 }
 
 }  // namespace brimdock

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "platform/ui/BevelLine.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Notebook.h"
@@ -9,11 +7,14 @@
 
 namespace brimdock {
 
+class TextBindings;
+
 // The bold, centred title along the top of a page with the line under it.
-void CreatePageTitle(NotebookPage& page, Label& title, BevelLine& line, std::string_view caption);
+void CreatePageTitle(NotebookPage& page, Label& title, BevelLine& line, TextBindings& texts,
+                     int number);
 
 // A tall flat button with an arrow of the Symbol font, which shows only a hint.
 void CreateArrowButton(Control& parent, SpeedButton& button, bool up, const Bounds& bounds,
-                       std::string_view hint);
+                       TextBindings& texts, int hintNumber);
 
 }  // namespace brimdock

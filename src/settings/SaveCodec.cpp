@@ -173,8 +173,7 @@ bool DecodeFolders(Reader& reader, SavedState& state) {
     auto path = reader.Field();
     auto name = reader.Field();
     if (!path || !name) return false;
-    state.folderPaths.push_back(std::move(*path));
-    state.folderNames.push_back(std::move(*name));
+    state.folders.push_back(FolderButton{std::move(*name), std::move(*path)});
   }
   return true;
 }
@@ -212,19 +211,19 @@ std::string EncodeSave(const SaveInput& input) {
     writer.Field(value.name);
     writer.Field(FieldText(value, input.settings));
   }
-  writer.Count(input.folderNames.size());
-  for (std::size_t i = 0; i < input.folderNames.size(); ++i) {
-    writer.Field(input.folderPaths[i]);
-    writer.Field(input.folderNames[i]);
+  writer.Count(input.folders.size());
+  for (const FolderButton& button : input.folders) {
+    writer.Field(button.Path);
+    writer.Field(button.Name);
   }
   writer.Count(input.groups.List.size());
   for (const auto& group : input.groups.List) {
     writer.Field(group->Name);
     writer.Field(group->Hint);
-    writer.Count(group->LinkNames.size());
-    for (std::size_t k = 0; k < group->LinkNames.size(); ++k) {
-      writer.Field(group->LinkPaths[k]);
-      writer.Field(group->LinkNames[k]);
+    writer.Count(group->Links.size());
+    for (const TLink& link : group->Links) {
+      writer.Field(link.Path);
+      writer.Field(link.Name);
     }
   }
   return writer.Take();

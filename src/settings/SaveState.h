@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/GroupList.h"
+#include "settings/FolderList.h"
+#include "settings/GroupList.h"
 #include "settings/PanelSettings.h"
 
 namespace brimdock {
@@ -13,8 +14,7 @@ struct SaveInput {
   const PanelSettings& settings;
   bool refreshFlag;
   const std::string& programFolder;
-  const std::vector<std::string>& folderPaths;
-  const std::vector<std::string>& folderNames;
+  const FolderList& folders;
   const TGroupList& groups;
 };
 
@@ -23,12 +23,11 @@ struct SavedState {
   PanelSettings settings;
   bool refreshFlag = false;
   std::string programFolder;
-  std::vector<std::string> folderPaths;
-  std::vector<std::string> folderNames;
+  FolderList folders;
   TGroupList groups;
 
   [[nodiscard]] SaveInput View() const {
-    return {settings, refreshFlag, programFolder, folderPaths, folderNames, groups};
+    return {settings, refreshFlag, programFolder, folders, groups};
   }
 };
 

@@ -1,7 +1,6 @@
 #include "settings/SettingsFile.h"
 
 #include <optional>
-#include <stdexcept>
 #include <utility>
 
 #include "settings/Layout.h"
@@ -13,14 +12,6 @@
 
 namespace brimdock {
 namespace {
-
-void CheckParallelLists(const SaveInput& input) {
-  bool parallel = input.folderPaths.size() == input.folderNames.size();
-  for (const auto& group : input.groups.List) {
-    parallel = parallel && group->LinkPaths.size() == group->LinkNames.size();
-  }
-  if (!parallel) throw std::invalid_argument("Paths and names of a list differ in number");
-}
 
 void WriteSave(SettingsStore& store, const SaveInput& input) {
   SaveFirstPass(store, input);
@@ -47,8 +38,7 @@ void Replay(SettingsStore& store, RegistryKey& settingsKey, const SavedState& st
 }  // namespace
 
 LoadReport LoadSettings(Registry& registry, const std::string& keyPath, PanelSettings& settings,
-                        std::vector<std::string>& folderPaths,
-                        std::vector<std::string>& folderNames, TGroupList& groups) {
+                        FolderList& folders, TGroupList& groups) {
   SettingsStore store(registry, keyPath);
   const auto settingsKey = registry.Create(RootKey::CurrentUser, keyPath);
   LoadReport report;
@@ -70,8 +60,7 @@ LoadReport LoadSettings(Registry& registry, const std::string& keyPath, PanelSet
       // The store is half written; only the journal holds the state.
       refused(error);
       settings = interrupted->settings;
-      folderPaths = std::move(interrupted->folderPaths);
-      folderNames = std::move(interrupted->folderNames);
+      folders = std::move(interrupted->folders);
       groups.List = std::move(interrupted->groups.List);
       return report;
     }
@@ -83,17 +72,15 @@ LoadReport LoadSettings(Registry& registry, const std::string& keyPath, PanelSet
   } catch (const RegistryError& error) {
     refused(error);
   }
-  ReadFolderList(*settingsKey, folderPaths, folderNames, report.replacedValues);
+  ReadFolderList(*settingsKey, folders, report.replacedValues);
   ReadGroups(*settingsKey, groups, report.replacedValues);
   return report;
 }
 
 void SaveSettings(Registry& registry, const std::string& keyPath, const PanelSettings& settings,
-                  bool refreshFlag, const std::string& programFolder,
-                  const std::vector<std::string>& folderPaths,
-                  const std::vector<std::string>& folderNames, const TGroupList& groups) {
-  const SaveInput input{settings, refreshFlag, programFolder, folderPaths, folderNames, groups};
-  CheckParallelLists(input);
+                  bool refreshFlag, const std::string& programFolder, const FolderList& folders,
+                  const TGroupList& groups) {
+  const SaveInput input{settings, refreshFlag, programFolder, folders, groups};
   SettingsStore store(registry, keyPath);
   const auto settingsKey = registry.Create(RootKey::CurrentUser, keyPath);
   if (const auto interrupted = TakeInterruptedSave(*settingsKey)) {

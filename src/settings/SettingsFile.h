@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "pages/GroupList.h"
+#include "settings/FolderList.h"
+#include "settings/GroupList.h"
 #include "settings/PanelSettings.h"
 #include "settings/Registry.h"
 
@@ -32,19 +33,16 @@ struct LoadReport {
 };
 
 // Reads the whole store into the settings (each value with the field's current content as its
-// default), the folder lists and the groups (all three lists empty), and writes "NeedRefresh" as
+// default), the folder list and the groups (both empty), and writes "NeedRefresh" as
 // "0". Throws RegistryError only when the settings key can be neither opened nor created.
 LoadReport LoadSettings(Registry& registry, const std::string& keyPath, PanelSettings& settings,
-                        std::vector<std::string>& folderPaths,
-                        std::vector<std::string>& folderNames, TGroupList& groups);
+                        FolderList& folders, TGroupList& groups);
 
 // Rewrites the whole store: the settings, "NeedRefresh" as the refresh flag, "Version",
 // "ProgramDir", the folder list and the groups. A refused write throws its RegistryError and ends
-// the save; the next load finds the store whole. Lists of unequal lengths throw
-// std::invalid_argument before anything is written.
+// the save; the next load finds the store whole.
 void SaveSettings(Registry& registry, const std::string& keyPath, const PanelSettings& settings,
-                  bool refreshFlag, const std::string& programFolder,
-                  const std::vector<std::string>& folderPaths,
-                  const std::vector<std::string>& folderNames, const TGroupList& groups);
+                  bool refreshFlag, const std::string& programFolder, const FolderList& folders,
+                  const TGroupList& groups);
 
 }  // namespace brimdock

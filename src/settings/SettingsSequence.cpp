@@ -138,8 +138,8 @@ void ReadSettingValues(SettingsStore& store, PanelSettings& settings,
   }
 }
 
-void ReadFolderList(const RegistryKey& settingsKey, std::vector<std::string>& folderPaths,
-                    std::vector<std::string>& folderNames, std::vector<std::string>& replaced) {
+void ReadFolderList(const RegistryKey& settingsKey, FolderList& folders,
+                    std::vector<std::string>& replaced) {
   const auto key = settingsKey.OpenSubKey(std::string(section::kDirs));
   const ListReader dirs(key.get(), section::kDirs, replaced);
   const std::size_t count = dirs.Count(kNumDirs);
@@ -150,8 +150,7 @@ void ReadFolderList(const RegistryKey& settingsKey, std::vector<std::string>& fo
     lastFolder = dirs.ShortText(DirValueName(i), lastFolder);
     lastName = dirs.ShortText(NamValueName(i), lastName);
     if (!lastFolder.empty() && !lastName.empty()) {
-      folderPaths.push_back(lastFolder);
-      folderNames.push_back(lastName);
+      folders.push_back(FolderButton{lastName, lastFolder});
     }
   }
 }
@@ -195,11 +194,11 @@ void SaveSecondPass(SettingsStore& store, const SaveInput& input) {
   store.WriteBool(section::kRoot, kNeedRefresh, input.refreshFlag);
   WriteValues(store, SecondPassOrder(), input.settings);
 
-  const std::size_t folders = input.folderNames.size();
+  const std::size_t folders = input.folders.size();
   WriteCount(store, section::kDirs, kNumDirs, folders);
   for (std::size_t i = 1; i <= folders; ++i) {
-    store.WriteString(section::kDirs, DirValueName(i), input.folderPaths[i - 1]);
-    store.WriteString(section::kDirs, NamValueName(i), input.folderNames[i - 1]);
+    store.WriteString(section::kDirs, DirValueName(i), input.folders[i - 1].Path);
+    store.WriteString(section::kDirs, NamValueName(i), input.folders[i - 1].Name);
   }
 
   const auto& groups = input.groups.List;
@@ -209,11 +208,11 @@ void SaveSecondPass(SettingsStore& store, const SaveInput& input) {
     const std::string section = GroupSection(n);
     store.WriteString(section, kName, group.Name);
     store.WriteString(section, kHint, group.Hint);
-    const std::size_t links = group.LinkNames.size();
+    const std::size_t links = group.Links.size();
     WriteCount(store, section, kNumItems, links);
     for (std::size_t k = 1; k <= links; ++k) {
-      store.WriteString(section, ItemValueName(k), group.LinkPaths[k - 1]);
-      store.WriteString(section, NamValueName(k), group.LinkNames[k - 1]);
+      store.WriteString(section, ItemValueName(k), group.Links[k - 1].Path);
+      store.WriteString(section, NamValueName(k), group.Links[k - 1].Name);
     }
   }
 

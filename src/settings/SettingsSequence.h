@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/GroupList.h"
+#include "settings/FolderList.h"
+#include "settings/GroupList.h"
 #include "settings/PanelSettings.h"
 #include "settings/Registry.h"
 #include "settings/SaveState.h"
@@ -25,8 +26,8 @@ void ReadSettingValues(SettingsStore& store, PanelSettings& settings,
 
 // The folder list from "Dirs" and the groups from "Groups", appended to the (empty) lists.
 // settingsKey is the settings key itself.
-void ReadFolderList(const RegistryKey& settingsKey, std::vector<std::string>& folderPaths,
-                    std::vector<std::string>& folderNames, std::vector<std::string>& replaced);
+void ReadFolderList(const RegistryKey& settingsKey, FolderList& folders,
+                    std::vector<std::string>& replaced);
 void ReadGroups(const RegistryKey& settingsKey, TGroupList& groups,
                 std::vector<std::string>& replaced);
 

@@ -60,8 +60,7 @@ SavedState Saved(const WindowMemory& memory) {
   SavedState state;
   state.settings = memory.settings;
   state.programFolder = "C:\\Brimdock\\";
-  state.folderPaths = memory.folderPaths;
-  state.folderNames = memory.folderNames;
+  state.folders = memory.folders;
   for (const TGroup& group : memory.groups) {
     state.groups.List.push_back(std::make_unique<TGroup>(group));
   }
@@ -278,8 +277,7 @@ TEST(SaveCodec, AnyTextSurvivesAndTheEncodingIsPrintableAscii) {
   EXPECT_EQ(decoded->settings, memory.settings);
   EXPECT_TRUE(decoded->refreshFlag);
   EXPECT_EQ(decoded->programFolder, everyByte);
-  EXPECT_EQ(decoded->folderPaths, memory.folderPaths);
-  EXPECT_EQ(decoded->folderNames, memory.folderNames);
+  EXPECT_EQ(decoded->folders, memory.folders);
   ASSERT_EQ(decoded->groups.List.size(), 2U);
   EXPECT_EQ(*decoded->groups.List[0], memory.groups[0]);
   EXPECT_EQ(*decoded->groups.List[1], memory.groups[1]);

@@ -5,10 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "pages/GroupList.h"
+#include "settings/FolderList.h"
+#include "settings/GroupList.h"
 #include "settings/PanelSettings.h"
 #include "settings/Registry.h"
 #include "settings/SettingsFile.h"
+#include "support/EntryNames.h"
 
 namespace brimdock::fixture {
 
@@ -17,21 +19,22 @@ inline const std::string kKey = "Software\\Marrowick Software\\Brimdock";
 // What the window holds in memory, in a copyable form.
 struct WindowMemory {
   PanelSettings settings;
-  std::vector<std::string> folderPaths;
-  std::vector<std::string> folderNames;
+  FolderList folders;
   std::vector<TGroup> groups;
 
   void AddFolder(std::string path, std::string name) {
-    folderPaths.push_back(std::move(path));
-    folderNames.push_back(std::move(name));
+    folders.push_back(FolderButton{std::move(name), std::move(path)});
   }
   TGroup& AddGroup(std::string name, std::string hint) {
-    groups.push_back(TGroup{std::move(name), std::move(hint), {}, {}});
+    groups.push_back(TGroup{std::move(name), std::move(hint), {}});
     return groups.back();
   }
 
   friend bool operator==(const WindowMemory&, const WindowMemory&) = default;
 };
+
+using brimdock::testing::Names;
+using brimdock::testing::Paths;
 
 struct Loaded {
   WindowMemory memory;
@@ -42,8 +45,8 @@ inline Loaded Load(Registry& registry, const PanelSettings& defaults = {}) {
   Loaded loaded;
   loaded.memory.settings = defaults;
   TGroupList groups;
-  loaded.report = LoadSettings(registry, kKey, loaded.memory.settings, loaded.memory.folderPaths,
-                               loaded.memory.folderNames, groups);
+  loaded.report =
+      LoadSettings(registry, kKey, loaded.memory.settings, loaded.memory.folders, groups);
   for (const auto& group : groups.List) loaded.memory.groups.push_back(*group);
   return loaded;
 }
@@ -54,8 +57,7 @@ inline void Save(Registry& registry, const WindowMemory& memory, bool refreshFla
   for (const TGroup& group : memory.groups) {
     groups.List.push_back(std::make_unique<TGroup>(group));
   }
-  SaveSettings(registry, kKey, memory.settings, refreshFlag, programFolder, memory.folderPaths,
-               memory.folderNames, groups);
+  SaveSettings(registry, kKey, memory.settings, refreshFlag, programFolder, memory.folders, groups);
 }
 
 }  // namespace brimdock::fixture

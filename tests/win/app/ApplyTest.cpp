@@ -47,23 +47,23 @@ TEST_F(ApplyTest, TheWindowShowsAPreparedStore) {
   Store("Groups\\Group2", "Hint", "Play");
   TFormConfig& f = Open();
 
-  EXPECT_EQ(f.RGTopBottom.ItemIndex(), 0);
-  EXPECT_EQ(f.SEMenuButWidth.Text(), "500");
-  EXPECT_EQ(f.SEAutoHideDelay.Text(), "20000");
-  EXPECT_EQ(f.SEClMaxSz.Text(), "1000");
-  EXPECT_EQ(f.SENumHeaderChars.Text(), "250");
-  EXPECT_FALSE(f.ChBWriteHeader.Checked());
-  EXPECT_FALSE(f.EHeaderChar.Enabled());
-  EXPECT_FALSE(f.SENumHeaderChars.Enabled());
-  EXPECT_FALSE(f.EHeaderString.Enabled());
-  EXPECT_TRUE(f.EDivideChar.Enabled());
-  EXPECT_TRUE(f.RadioButExplore.Checked());
-  EXPECT_THAT(f.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Games \t D:\\Games"));
-  EXPECT_THAT(f.LBGroups.Items(), ElementsAre("Work hint", "Play"));
-  EXPECT_EQ(f.LBGroups.ItemIndex(), 0);
-  EXPECT_THAT(f.LBItems.Items(), ElementsAre("Editor \t C:\\edit.exe"));
-  EXPECT_GT(f.LBFolders.HorizontalExtent(), f.LBFolders.TextWidth("Games \t D:\\Games"));
-  EXPECT_FALSE(f.RefreshFlag);
+  EXPECT_EQ(f.Appearance.RGTopBottom.ItemIndex(), 0);
+  EXPECT_EQ(f.Appearance.SEMenuButWidth.Text(), "500");
+  EXPECT_EQ(f.Appearance.SEAutoHideDelay.Text(), "20000");
+  EXPECT_EQ(f.Clipboard.SEClMaxSz.Text(), "1000");
+  EXPECT_EQ(f.Clipboard.SENumHeaderChars.Text(), "250");
+  EXPECT_FALSE(f.Clipboard.ChBWriteHeader.Checked());
+  EXPECT_FALSE(f.Clipboard.EHeaderChar.Enabled());
+  EXPECT_FALSE(f.Clipboard.SENumHeaderChars.Enabled());
+  EXPECT_FALSE(f.Clipboard.EHeaderString.Enabled());
+  EXPECT_TRUE(f.Clipboard.EDivideChar.Enabled());
+  EXPECT_TRUE(f.Folders.RadioButExplore.Checked());
+  EXPECT_THAT(f.Folders.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Games \t D:\\Games"));
+  EXPECT_THAT(f.Icons.LBGroups.Items(), ElementsAre("Work hint", "Play"));
+  EXPECT_EQ(f.Icons.LBGroups.ItemIndex(), 0);
+  EXPECT_THAT(f.Icons.LBItems.Items(), ElementsAre("Editor \t C:\\edit.exe"));
+  EXPECT_GT(f.Folders.LBFolders.HorizontalExtent(), f.Folders.LBFolders.TextWidth("Games \t D:\\Games"));
+  EXPECT_FALSE(f.State.RefreshFlag);
   EXPECT_EQ(Stored("", "NeedRefresh"), "0");
 
   Apply();
@@ -79,7 +79,7 @@ TEST_F(ApplyTest, TheWindowShowsAPreparedStore) {
 
 TEST_F(ApplyTest, AnEmptyStoreOpensWithNoGroupsAndApplyWritesEveryDefault) {
   TFormConfig& f = Open();
-  EXPECT_EQ(f.LBGroups.ItemIndex(), -1);
+  EXPECT_EQ(f.Icons.LBGroups.ItemIndex(), -1);
   Apply();
   EXPECT_EQ(Stored("", "NeedRefresh"), "0");
   EXPECT_EQ(Stored("Dirs", "NumDirs"), "0");
@@ -93,12 +93,12 @@ TEST_F(ApplyTest, AnEmptyStoreOpensWithNoGroupsAndApplyWritesEveryDefault) {
 
 TEST_F(ApplyTest, ApplyTakesSpinEditsAsTypedAndEditsAsTheyAre) {
   TFormConfig& f = Open();
-  f.SEAutoHideDelay.SetText("");
-  f.SEIcons.SetText("300");
-  f.SEMenuButWidth.SetText("abc");
-  f.SEGroupButWidth.SetText("900");
-  f.EHeaderChar.SetText("");
-  f.EDivideChar.SetText("#");
+  f.Appearance.SEAutoHideDelay.SetText("");
+  f.Icons.SEIcons.SetText("300");
+  f.Appearance.SEMenuButWidth.SetText("abc");
+  f.Appearance.SEGroupButWidth.SetText("900");
+  f.Clipboard.EHeaderChar.SetText("");
+  f.Clipboard.EDivideChar.SetText("#");
   Apply();
   EXPECT_EQ(Stored("Appearance", "AutoHideDelay"), "0");
   EXPECT_EQ(Stored("Appearance", "sbIconSize"), "44");
@@ -111,18 +111,18 @@ TEST_F(ApplyTest, ApplyTakesSpinEditsAsTypedAndEditsAsTheyAre) {
 TEST_F(ApplyTest, NeedRefreshFollowsTheRefreshFlag) {
   Store("Dirs", "Start_menu", "0");
   TFormConfig& f = Open();
-  EXPECT_FALSE(f.CheckBox1.Checked());
-  EXPECT_FALSE(f.RefreshFlag) << "showing a stored switch is no change";
+  EXPECT_FALSE(f.Folders.CheckBox1.Checked());
+  EXPECT_FALSE(f.State.RefreshFlag) << "showing a stored switch is no change";
 
   // A change that needs no refresh.
-  SendMessageA(f.ChBOnTop.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Appearance.ChBOnTop.Handle(), BM_CLICK, 0, 0);
   Apply();
   EXPECT_EQ(Stored("", "NeedRefresh"), "0");
   EXPECT_EQ(Stored("Appearance", "OnTop"), "0");
 
   // A switch toggled back to its stored state still asks for a refresh, at every later Apply.
-  SendMessageA(f.CheckBox1.Handle(), BM_CLICK, 0, 0);
-  SendMessageA(f.CheckBox1.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Folders.CheckBox1.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Folders.CheckBox1.Handle(), BM_CLICK, 0, 0);
   Apply();
   EXPECT_EQ(Stored("", "NeedRefresh"), "1");
   EXPECT_EQ(Stored("Dirs", "Start_menu"), "0");
@@ -134,7 +134,7 @@ TEST_F(ApplyTest, NeedRefreshFollowsTheRefreshFlag) {
 TEST_F(ApplyTest, CloseSavesNothing) {
   Store("Appearance", "OnTop", "1");
   TFormConfig& f = Open();
-  SendMessageA(f.ChBOnTop.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Appearance.ChBOnTop.Handle(), BM_CLICK, 0, 0);
   SendMessageA(f.SpeedButClose.Handle(), BM_CLICK, 0, 0);
   EXPECT_EQ(Stored("Appearance", "OnTop"), "1");
   EXPECT_EQ(Stored("", "NeedRefresh"), "0");
@@ -151,8 +151,8 @@ TEST_F(ApplyTest, AWrongTypedValueIsReplacedNamedOnceAndWrittenRightByApply) {
   EXPECT_THAT(dialogs.messages[0], HasSubstr("GroupButWidth"));
   EXPECT_THAT(dialogs.messages[0], HasSubstr("NumDirs"));
   EXPECT_TRUE(dialogs.errors.empty());
-  EXPECT_EQ(f.SEGroupButWidth.Text(), "80");
-  EXPECT_EQ(f.RGTopBottom.ItemIndex(), 0) << "the other values still load";
+  EXPECT_EQ(f.Appearance.SEGroupButWidth.Text(), "80");
+  EXPECT_EQ(f.Appearance.RGTopBottom.ItemIndex(), 0) << "the other values still load";
 
   Apply();
   const auto width = registry.Get(RootKey::CurrentUser, Path("Appearance"), "GroupButWidth");
@@ -175,7 +175,7 @@ TEST_F(ApplyTest, ARefusedWriteIsReportedAndTheWindowKeepsWorking) {
   Apply();
   EXPECT_EQ(dialogs.errors.size(), 1u);
   EXPECT_EQ(Stored("Dirs", "Nam1"), "Tools");
-  EXPECT_EQ(f.LBFolders.Count(), 1);
+  EXPECT_EQ(f.Folders.LBFolders.Count(), 1);
 }
 
 }  // namespace

@@ -4,8 +4,9 @@
 
 #include <memory>
 
-#include "app/Conf.h"
+#include "app/FormConfig.h"
 #include "settings/MemoryRegistry.h"
+#include "support/EntryNames.h"
 #include "win/ScriptedDialogs.h"
 
 namespace brimdock::testing {

@@ -3,7 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/Conf.h"
+#include "app/FormConfig.h"
+#include "support/EntryNames.h"
 #include "platform/Win32Registry.h"
 #include "win/ScriptedDialogs.h"
 
@@ -115,9 +116,8 @@ class KilledSaveTest : public ::testing::Test {
   }
   // Adds a folder-menu button and a group: the new state a save writes.
   static void Edit(TFormConfig& f) {
-    f.FolderPaths.push_back("E:\\Music");
-    f.FolderNames.push_back("Music");
-    f.GroupList.Add("G3", "G3").AddLink("link3", "C:\\link3.exe");
+    f.State.FolderButtons.push_back(FolderButton{"Music", "E:\\Music"});
+    f.State.GroupList.Add("G3", "G3").AddLink("link3", "C:\\link3.exe");
   }
 
   Win32Registry real_;
@@ -152,17 +152,17 @@ TEST_F(KilledSaveTest, ASaveStoppedAtAnyWriteComesBackWholeAtTheNextStart) {
       EXPECT_THROW(form->SpeedButApplyClick(&form->SpeedButApply), RegistryError);
     }
     auto restarted = OpenWindow(real_);
-    const auto& names = restarted->FolderNames;
+    const auto& names = Names(restarted->State.FolderButtons);
     if (names.size() == 2) {
       EXPECT_THAT(names, ElementsAre("Tools", "Games"));
-      EXPECT_EQ(restarted->GroupList.List.size(), 2u);
+      EXPECT_EQ(restarted->State.GroupList.List.size(), 2u);
     } else {
       EXPECT_THAT(names, ElementsAre("Tools", "Games", "Music"));
-      EXPECT_THAT(restarted->LBGroups.Items(), ElementsAre("G1", "G2", "G3"));
-      EXPECT_THAT(restarted->GroupList.List[2]->LinkNames, ElementsAre("link3"));
+      EXPECT_THAT(restarted->Icons.LBGroups.Items(), ElementsAre("G1", "G2", "G3"));
+      EXPECT_THAT(Names(restarted->State.GroupList.List[2]->Links), ElementsAre("link3"));
     }
-    EXPECT_THAT(restarted->GroupList.List[0]->LinkNames, ElementsAre("link1"));
-    EXPECT_THAT(restarted->GroupList.List[1]->LinkNames, ElementsAre("link2"));
+    EXPECT_THAT(Names(restarted->State.GroupList.List[0]->Links), ElementsAre("link1"));
+    EXPECT_THAT(Names(restarted->State.GroupList.List[1]->Links), ElementsAre("link2"));
   }
 }
 

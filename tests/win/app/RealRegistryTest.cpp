@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Conf.h"
+#include "app/FormConfig.h"
 #include "platform/Win32Registry.h"
 #include "win/ScriptedDialogs.h"
 
@@ -74,10 +74,10 @@ TEST_F(RealRegistryTest, ApplyRewritesAPreparedStoreThatReadsBackTheSame) {
   EXPECT_EQ(Stored("", "Version"), "1.2.1");
 
   auto again = OpenWindow();
-  EXPECT_EQ(again->RGTopBottom.ItemIndex(), 0);
-  EXPECT_EQ(again->Settings.BackgroundColor, 255);
-  EXPECT_THAT(again->LBFolders.Items(), ElementsAre("Tools \t C:\\Tools"));
-  EXPECT_THAT(again->LBItems.Items(), ElementsAre("edit.exe \t C:\\edit.exe"));
+  EXPECT_EQ(again->Appearance.RGTopBottom.ItemIndex(), 0);
+  EXPECT_EQ(again->State.Settings.BackgroundColor, 255);
+  EXPECT_THAT(again->Folders.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools"));
+  EXPECT_THAT(again->Icons.LBItems.Items(), ElementsAre("edit.exe \t C:\\edit.exe"));
 }
 
 }  // namespace

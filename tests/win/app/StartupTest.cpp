@@ -12,46 +12,46 @@ TEST_F(StartupTest, OpensOnTheAppearancePageWithTheDefaultsShownAndNoRefreshPend
   EXPECT_EQ(f.Notebook1.ActivePage(), "Appearance");
   EXPECT_TRUE(f.Notebook1.Page("Appearance").Visible());
   EXPECT_FALSE(f.Notebook1.Page("Folders").Visible());
-  EXPECT_FALSE(f.RefreshFlag);
-  EXPECT_EQ(f.ProgramFolder, PacksFolder());
-  EXPECT_EQ(f.LastFolder, "C:\\");
+  EXPECT_FALSE(f.State.RefreshFlag);
+  EXPECT_EQ(f.State.ProgramFolder, PacksFolder());
+  EXPECT_EQ(f.State.LastFolder, "C:\\");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(dialogs.errors.empty());
 
   // Appearance: at the bottom, no "None", so the picture controls are on and the colour off.
-  EXPECT_EQ(f.RGTopBottom.ItemIndex(), 1);
-  EXPECT_FALSE(f.CBNoneBckgrnd.Checked());
-  EXPECT_TRUE(f.SBBackGrnd.Enabled());
-  EXPECT_TRUE(f.FileLabelBackGrnd.Enabled());
-  EXPECT_FALSE(f.SBBckgColor.Enabled());
-  for (CheckBox* box : {&f.ChBBorder, &f.ChBShowPanelOnMouseMove, &f.ChBAutoHide, &f.ChBOnTop,
-                        &f.ChBFixedMenuButWidth, &f.ChBDelayIconCreate, &f.ChBWriteHeader,
-                        &f.ChBWriteTimeStamp, &f.CheckBox1, &f.CheckBox2, &f.CheckBox3,
-                        &f.CheckBox4, &f.CheckBox5, &f.CheckBox6, &f.CheckBox7, &f.CheckBox8}) {
+  EXPECT_EQ(f.Appearance.RGTopBottom.ItemIndex(), 1);
+  EXPECT_FALSE(f.Appearance.CBNoneBckgrnd.Checked());
+  EXPECT_TRUE(f.Appearance.SBBackGrnd.Enabled());
+  EXPECT_TRUE(f.Appearance.FileLabelBackGrnd.Enabled());
+  EXPECT_FALSE(f.Appearance.SBBckgColor.Enabled());
+  for (CheckBox* box : {&f.Appearance.ChBBorder, &f.Appearance.ChBShowPanelOnMouseMove, &f.Appearance.ChBAutoHide, &f.Appearance.ChBOnTop,
+                        &f.Appearance.ChBFixedMenuButWidth, &f.Icons.ChBDelayIconCreate, &f.Clipboard.ChBWriteHeader,
+                        &f.Clipboard.ChBWriteTimeStamp, &f.Folders.CheckBox1, &f.Folders.CheckBox2, &f.Folders.CheckBox3,
+                        &f.Folders.CheckBox4, &f.Folders.CheckBox5, &f.Folders.CheckBox6, &f.Folders.CheckBox7, &f.Folders.CheckBox8}) {
     EXPECT_TRUE(box->Checked()) << box->Caption();
   }
-  EXPECT_TRUE(f.RadioButOpen.Checked());
-  EXPECT_FALSE(f.RadioButExplore.Checked());
-  const std::vector<Control*> governed = {&f.SEAutoHideDelay,   &f.SEMenuButWidth,
-                                          &f.SEDelayIconCreate, &f.EHeaderChar,
-                                          &f.SENumHeaderChars,  &f.EHeaderString};
+  EXPECT_TRUE(f.Folders.RadioButOpen.Checked());
+  EXPECT_FALSE(f.Folders.RadioButExplore.Checked());
+  const std::vector<Control*> governed = {&f.Appearance.SEAutoHideDelay,   &f.Appearance.SEMenuButWidth,
+                                          &f.Icons.SEDelayIconCreate, &f.Clipboard.EHeaderChar,
+                                          &f.Clipboard.SENumHeaderChars,  &f.Clipboard.EHeaderString};
   for (Control* enabled : governed) {
     EXPECT_TRUE(enabled->Enabled());
   }
-  EXPECT_EQ(f.LBFolders.Count(), 0);
-  EXPECT_EQ(f.LBGroups.Count(), 0);
-  EXPECT_EQ(f.LBItems.Count(), 0);
+  EXPECT_EQ(f.Folders.LBFolders.Count(), 0);
+  EXPECT_EQ(f.Icons.LBGroups.Count(), 0);
+  EXPECT_EQ(f.Icons.LBItems.Count(), 0);
 }
 
 TEST_F(StartupTest, FontDefaultsComeFromTheFontButtons) {
   TFormConfig& f = Open();
-  EXPECT_EQ(f.Settings.MenuFontName, "MS Sans Serif");
-  EXPECT_EQ(f.Settings.MenuFontSize, 8);
-  EXPECT_EQ(f.Settings.MenuFontCharset, 1);
-  EXPECT_EQ(f.Settings.MenuFontColor, clWindowText);
-  EXPECT_FALSE(f.Settings.GroupFontBold || f.Settings.GroupFontItalic ||
-               f.Settings.GroupFontUnderline || f.Settings.GroupFontStrikeOut);
-  EXPECT_EQ(f.SBGroupFont.OwnFont(), f.SBMenuFont.OwnFont());
+  EXPECT_EQ(f.State.Settings.MenuFontName, "MS Sans Serif");
+  EXPECT_EQ(f.State.Settings.MenuFontSize, 8);
+  EXPECT_EQ(f.State.Settings.MenuFontCharset, 1);
+  EXPECT_EQ(f.State.Settings.MenuFontColor, clWindowText);
+  EXPECT_FALSE(f.State.Settings.GroupFontBold || f.State.Settings.GroupFontItalic ||
+               f.State.Settings.GroupFontUnderline || f.State.Settings.GroupFontStrikeOut);
+  EXPECT_EQ(f.Appearance.SBGroupFont.OwnFont(), f.Appearance.SBMenuFont.OwnFont());
 }
 
 TEST_F(StartupTest, PageButtonsSwitchPagesAndOtherSendersChangeNothing) {
@@ -69,7 +69,7 @@ TEST_F(StartupTest, PageButtonsSwitchPagesAndOtherSendersChangeNothing) {
   f.SBPagesClick(&f.SpeedButApply);
   f.SBPagesClick(nullptr);
   EXPECT_EQ(f.Notebook1.ActivePage(), "Folders");
-  EXPECT_FALSE(f.RefreshFlag);
+  EXPECT_FALSE(f.State.RefreshFlag);
 }
 
 TEST_F(StartupTest, EnableRulesFollowTheirCheckBoxes) {
@@ -79,10 +79,10 @@ TEST_F(StartupTest, EnableRulesFollowTheirCheckBoxes) {
     std::vector<Control*> governed;
   };
   const Rule rules[] = {
-      {f.ChBAutoHide, {&f.SEAutoHideDelay}},
-      {f.ChBFixedMenuButWidth, {&f.SEMenuButWidth}},
-      {f.ChBDelayIconCreate, {&f.SEDelayIconCreate}},
-      {f.ChBWriteHeader, {&f.EHeaderChar, &f.SENumHeaderChars, &f.EHeaderString}},
+      {f.Appearance.ChBAutoHide, {&f.Appearance.SEAutoHideDelay}},
+      {f.Appearance.ChBFixedMenuButWidth, {&f.Appearance.SEMenuButWidth}},
+      {f.Icons.ChBDelayIconCreate, {&f.Icons.SEDelayIconCreate}},
+      {f.Clipboard.ChBWriteHeader, {&f.Clipboard.EHeaderChar, &f.Clipboard.SENumHeaderChars, &f.Clipboard.EHeaderString}},
   };
   for (const Rule& rule : rules) {
     SCOPED_TRACE(rule.box.Caption());
@@ -92,50 +92,48 @@ TEST_F(StartupTest, EnableRulesFollowTheirCheckBoxes) {
     rule.box.SetChecked(true);
     for (Control* c : rule.governed) EXPECT_TRUE(c->Enabled());
   }
-  EXPECT_TRUE(f.EDivideChar.Enabled());
-  EXPECT_TRUE(f.ChBWriteTimeStamp.Enabled());
+  EXPECT_TRUE(f.Clipboard.EDivideChar.Enabled());
+  EXPECT_TRUE(f.Clipboard.ChBWriteTimeStamp.Enabled());
 
-  SendMessageA(f.CBNoneBckgrnd.Handle(), BM_CLICK, 0, 0);
-  EXPECT_TRUE(f.Settings.NoneBckgrnd);
-  EXPECT_FALSE(f.SBBackGrnd.Enabled());
-  EXPECT_FALSE(f.FileLabelBackGrnd.Enabled());
-  EXPECT_TRUE(f.SBBckgColor.Enabled());
+  SendMessageA(f.Appearance.CBNoneBckgrnd.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(f.State.Settings.NoneBckgrnd);
+  EXPECT_FALSE(f.Appearance.SBBackGrnd.Enabled());
+  EXPECT_FALSE(f.Appearance.FileLabelBackGrnd.Enabled());
+  EXPECT_TRUE(f.Appearance.SBBckgColor.Enabled());
 }
 
 TEST_F(StartupTest, RefreshTriggersOfThePagesSetTheFlag) {
   TFormConfig& f = Open();
-  SendMessageA(f.CheckBox3.Handle(), BM_CLICK, 0, 0);
-  EXPECT_TRUE(f.RefreshFlag);
+  SendMessageA(f.Folders.CheckBox3.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(f.State.RefreshFlag);
 
-  f.RefreshFlag = false;
-  SendMessageA(f.RGTopBottom.ItemButton(0).Handle(), BM_CLICK, 0, 0);
-  EXPECT_EQ(f.RGTopBottom.ItemIndex(), 0);
-  EXPECT_TRUE(f.RefreshFlag);
-  f.RefreshFlag = false;
-  SendMessageA(f.RGTopBottom.ItemButton(0).Handle(), BM_CLICK, 0, 0);
-  EXPECT_FALSE(f.RefreshFlag) << "choosing the chosen location is no change";
+  f.State.RefreshFlag = false;
+  SendMessageA(f.Appearance.RGTopBottom.ItemButton(0).Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(f.Appearance.RGTopBottom.ItemIndex(), 0);
+  EXPECT_TRUE(f.State.RefreshFlag);
+  f.State.RefreshFlag = false;
+  SendMessageA(f.Appearance.RGTopBottom.ItemButton(0).Handle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(f.State.RefreshFlag) << "choosing the chosen location is no change";
 
-  f.SEIcons.SetText("32");
-  EXPECT_TRUE(f.RefreshFlag);
+  f.Icons.SEIcons.SetText("32");
+  EXPECT_TRUE(f.State.RefreshFlag);
 
-  f.RefreshFlag = false;
-  SendMessageA(f.RadioButExplore.Handle(), BM_CLICK, 0, 0);
-  SendMessageA(f.ChBOnTop.Handle(), BM_CLICK, 0, 0);
-  SendMessageA(f.ChBWriteHeader.Handle(), BM_CLICK, 0, 0);
-  EXPECT_TRUE(f.RadioButExplore.Checked());
-  EXPECT_FALSE(f.RadioButOpen.Checked());
-  EXPECT_FALSE(f.RefreshFlag);
+  f.State.RefreshFlag = false;
+  SendMessageA(f.Folders.RadioButExplore.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Appearance.ChBOnTop.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Clipboard.ChBWriteHeader.Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(f.Folders.RadioButExplore.Checked());
+  EXPECT_FALSE(f.Folders.RadioButOpen.Checked());
+  EXPECT_FALSE(f.State.RefreshFlag);
 }
 
 TEST_F(StartupTest, CloseDestroysTheWindowAndFreesTheLists) {
   TFormConfig& f = Open();
-  f.FolderNames = {"Tools"};
-  f.FolderPaths = {"C:\\Tools"};
+  f.State.FolderButtons = {FolderButton{"Tools", "C:\\Tools"}};
   HWND window = f.Handle();
   SendMessageA(f.SpeedButClose.Handle(), BM_CLICK, 0, 0);
   EXPECT_FALSE(IsWindow(window));
-  EXPECT_TRUE(f.FolderNames.empty());
-  EXPECT_TRUE(f.FolderPaths.empty());
+  EXPECT_TRUE(f.State.FolderButtons.empty());
 }
 
 }  // namespace

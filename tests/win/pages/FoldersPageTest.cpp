@@ -28,33 +28,33 @@ class FoldersPageTest : public FormFixture {
 
 TEST_F(FoldersPageTest, AddAsksForAFolderThenANameAndAppends) {
   TFormConfig& f = OpenWith({{"Tools", "C:\\Tools"}});
-  f.LBFolders.SetItemIndex(0);
+  f.Folders.LBFolders.SetItemIndex(0);
   dialogs.directoryAnswers = {"D:\\Games"};
   dialogs.inputAnswers = {"Games"};
-  SendMessageA(f.SpeedButAddDir.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Folders.SpeedButAddDir.Handle(), BM_CLICK, 0, 0);
   EXPECT_THAT(dialogs.directoryStarts, ElementsAre("C:\\"));
   EXPECT_THAT(dialogs.prompts,
               ElementsAre("Brimdock Configuration|" + f.Lang1.GetMessageText(13) + "|"));
-  EXPECT_THAT(f.FolderNames, ElementsAre("Tools", "Games"));
-  EXPECT_THAT(f.FolderPaths, ElementsAre("C:\\Tools", "D:\\Games"));
-  EXPECT_THAT(f.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Games \t D:\\Games"));
-  EXPECT_EQ(f.LBFolders.ItemIndex(), 0) << "the selection is not moved";
-  EXPECT_TRUE(f.LBFolders.Focused() || !IsWindowVisible(f.Handle()));
-  EXPECT_TRUE(f.RefreshFlag);
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("Tools", "Games"));
+  EXPECT_THAT(Paths(f.State.FolderButtons), ElementsAre("C:\\Tools", "D:\\Games"));
+  EXPECT_THAT(f.Folders.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Games \t D:\\Games"));
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), 0) << "the selection is not moved";
+  EXPECT_TRUE(f.Folders.LBFolders.Focused() || !IsWindowVisible(f.Handle()));
+  EXPECT_TRUE(f.State.RefreshFlag);
 }
 
 TEST_F(FoldersPageTest, AnEmptyOrCancelledNameAddsNothingButTheFolderIsRemembered) {
   TFormConfig& f = OpenWith({});
   dialogs.directoryAnswers = {"D:\\Games", "E:\\Music", std::nullopt};
   dialogs.inputAnswers = {"", std::nullopt};
-  f.SpeedButAddDirClick(&f.SpeedButAddDir);
-  f.SpeedButAddDirClick(&f.SpeedButAddDir);
-  f.SpeedButAddDirClick(&f.SpeedButAddDir);
+  f.Folders.SpeedButAddDirClick(&f.Folders.SpeedButAddDir);
+  f.Folders.SpeedButAddDirClick(&f.Folders.SpeedButAddDir);
+  f.Folders.SpeedButAddDirClick(&f.Folders.SpeedButAddDir);
   EXPECT_THAT(dialogs.directoryStarts, ElementsAre("C:\\", "D:\\Games", "E:\\Music"));
-  EXPECT_EQ(f.LastFolder, "E:\\Music");
-  EXPECT_TRUE(f.FolderNames.empty());
-  EXPECT_EQ(f.LBFolders.Count(), 0);
-  EXPECT_FALSE(f.RefreshFlag);
+  EXPECT_EQ(f.State.LastFolder, "E:\\Music");
+  EXPECT_TRUE(f.State.FolderButtons.empty());
+  EXPECT_EQ(f.Folders.LBFolders.Count(), 0);
+  EXPECT_FALSE(f.State.RefreshFlag);
 }
 
 TEST_F(FoldersPageTest, DeleteAsksAndSelectsTheRowThatTookItsPlace) {
@@ -70,15 +70,15 @@ TEST_F(FoldersPageTest, DeleteAsksAndSelectsTheRowThatTookItsPlace) {
   for (const auto& c : cases) {
     TFormConfig& f = OpenWith({{"a", "A:\\"}, {"b", "B:\\"}, {"c", "C:\\"}});
     for (int row : c.deletes) {
-      f.LBFolders.SetItemIndex(row);
+      f.Folders.LBFolders.SetItemIndex(row);
       dialogs.confirmAnswers = {Answer::Yes};
-      f.SpeedButDelDirClick(&f.SpeedButDelDir);
+      f.Folders.SpeedButDelDirClick(&f.Folders.SpeedButDelDir);
     }
-    EXPECT_EQ(f.FolderNames, c.left);
-    EXPECT_EQ(f.FolderPaths.size(), c.left.size());
-    EXPECT_EQ(f.LBFolders.Count(), static_cast<int>(c.left.size()));
-    EXPECT_EQ(f.LBFolders.ItemIndex(), c.selected);
-    EXPECT_TRUE(f.RefreshFlag);
+    EXPECT_EQ(Names(f.State.FolderButtons), c.left);
+    EXPECT_EQ(Paths(f.State.FolderButtons).size(), c.left.size());
+    EXPECT_EQ(f.Folders.LBFolders.Count(), static_cast<int>(c.left.size()));
+    EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), c.selected);
+    EXPECT_TRUE(f.State.RefreshFlag);
     EXPECT_EQ(dialogs.questions.front(), f.Lang1.GetMessageText(14) + " b \t B:\\?");
   }
 }
@@ -90,101 +90,101 @@ TEST_F(FoldersPageTest, OnlyNoKeepsTheRow) {
   } cases[] = {{Answer::No, 1}, {Answer::Closed, 0}, {Answer::Yes, 0}};
   for (const auto& c : cases) {
     TFormConfig& f = OpenWith({{"a", "A:\\"}});
-    f.LBFolders.SetItemIndex(0);
+    f.Folders.LBFolders.SetItemIndex(0);
     dialogs.confirmAnswers = {c.answer};
-    f.SpeedButDelDirClick(&f.SpeedButDelDir);
-    EXPECT_EQ(f.LBFolders.Count(), c.left);
-    EXPECT_EQ(f.RefreshFlag, c.left == 0);
+    f.Folders.SpeedButDelDirClick(&f.Folders.SpeedButDelDir);
+    EXPECT_EQ(f.Folders.LBFolders.Count(), c.left);
+    EXPECT_EQ(f.State.RefreshFlag, c.left == 0);
   }
 }
 
 TEST_F(FoldersPageTest, RenameKeepsTheFolderAndCancelStoresTheNameAgain) {
   TFormConfig& f = OpenWith({{"a", "A:\\"}, {"b", "B:\\"}});
-  f.SBRenameDirClick(&f.SBRenameDir);
+  f.Folders.SBRenameDirClick(&f.Folders.SBRenameDir);
   EXPECT_TRUE(dialogs.prompts.empty()) << "no selection, no question";
 
-  f.LBFolders.SetItemIndex(1);
+  f.Folders.LBFolders.SetItemIndex(1);
   dialogs.inputAnswers = {"Bee", std::nullopt, ""};
-  f.SBRenameDirClick(&f.SBRenameDir);
-  EXPECT_THAT(f.LBFolders.Items(), ElementsAre("a \t A:\\", "Bee \t B:\\"));
-  EXPECT_EQ(f.LBFolders.ItemIndex(), 1);
+  f.Folders.SBRenameDirClick(&f.Folders.SBRenameDir);
+  EXPECT_THAT(f.Folders.LBFolders.Items(), ElementsAre("a \t A:\\", "Bee \t B:\\"));
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), 1);
   EXPECT_THAT(dialogs.prompts.back(), ::testing::EndsWith("|b"));
 
-  f.RefreshFlag = false;
-  f.SBRenameDirClick(&f.SBRenameDir);
-  EXPECT_THAT(f.FolderNames, ElementsAre("a", "Bee"));
-  EXPECT_TRUE(f.RefreshFlag) << "cancel stores the current name again";
+  f.State.RefreshFlag = false;
+  f.Folders.SBRenameDirClick(&f.Folders.SBRenameDir);
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("a", "Bee"));
+  EXPECT_TRUE(f.State.RefreshFlag) << "cancel stores the current name again";
 
-  f.RefreshFlag = false;
-  f.SBRenameDirClick(&f.SBRenameDir);
-  EXPECT_FALSE(f.RefreshFlag) << "an empty name changes nothing";
+  f.State.RefreshFlag = false;
+  f.Folders.SBRenameDirClick(&f.Folders.SBRenameDir);
+  EXPECT_FALSE(f.State.RefreshFlag) << "an empty name changes nothing";
 }
 
 TEST_F(FoldersPageTest, MovesExchangeListsAndRowsTogether) {
   TFormConfig& f = OpenWith({{"a", "A:\\"}, {"b", "B:\\"}, {"c", "C:\\"}});
-  f.SButUpDownClick(&f.SButUp);
-  EXPECT_EQ(f.LBFolders.ItemIndex(), -1);
-  EXPECT_TRUE(f.RefreshFlag) << "even with nothing selected";
-  f.SButUpDownClick(&f.SButDown);
-  EXPECT_EQ(f.LBFolders.ItemIndex(), 0) << "down with no selection selects the first row";
-  EXPECT_THAT(f.FolderNames, ElementsAre("a", "b", "c"));
+  f.Folders.SButUpDownClick(&f.Folders.SButUp);
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), -1);
+  EXPECT_TRUE(f.State.RefreshFlag) << "even with nothing selected";
+  f.Folders.SButUpDownClick(&f.Folders.SButDown);
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), 0) << "down with no selection selects the first row";
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("a", "b", "c"));
 
-  f.LBFolders.SetItemIndex(1);
-  SendMessageA(f.SButUp.Handle(), BM_CLICK, 0, 0);
-  EXPECT_THAT(f.FolderNames, ElementsAre("b", "a", "c"));
-  EXPECT_THAT(f.FolderPaths, ElementsAre("B:\\", "A:\\", "C:\\"));
-  EXPECT_THAT(f.LBFolders.Items(), ElementsAre("b \t B:\\", "a \t A:\\", "c \t C:\\"));
-  EXPECT_EQ(f.LBFolders.ItemIndex(), 0);
+  f.Folders.LBFolders.SetItemIndex(1);
+  SendMessageA(f.Folders.SButUp.Handle(), BM_CLICK, 0, 0);
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("b", "a", "c"));
+  EXPECT_THAT(Paths(f.State.FolderButtons), ElementsAre("B:\\", "A:\\", "C:\\"));
+  EXPECT_THAT(f.Folders.LBFolders.Items(), ElementsAre("b \t B:\\", "a \t A:\\", "c \t C:\\"));
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), 0);
 
-  SendMessageA(f.SButUp.Handle(), BM_CLICK, 0, 0);
-  f.LBFolders.SetItemIndex(2);
-  SendMessageA(f.SButDown.Handle(), BM_CLICK, 0, 0);
-  EXPECT_THAT(f.FolderNames, ElementsAre("b", "a", "c"));
-  EXPECT_EQ(f.LBFolders.ItemIndex(), 2);
+  SendMessageA(f.Folders.SButUp.Handle(), BM_CLICK, 0, 0);
+  f.Folders.LBFolders.SetItemIndex(2);
+  SendMessageA(f.Folders.SButDown.Handle(), BM_CLICK, 0, 0);
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("b", "a", "c"));
+  EXPECT_EQ(f.Folders.LBFolders.ItemIndex(), 2);
 }
 
 TEST_F(FoldersPageTest, InsertAndDeleteKeysActOnlyWithoutShiftKeys) {
   TFormConfig& f = OpenWith({{"a", "A:\\"}});
-  f.LBFolders.SetItemIndex(0);
-  f.ListBoxKeyUp(&f.LBFolders, VK_INSERT, ssCtrl);
-  f.ListBoxKeyUp(&f.LBFolders, VK_DELETE, ssShift);
-  f.ListBoxKeyUp(&f.LBFolders, 'A', 0);
+  f.Folders.LBFolders.SetItemIndex(0);
+  f.Folders.LBFolders.onKeyUp(&f.Folders.LBFolders, VK_INSERT, ssCtrl);
+  f.Folders.LBFolders.onKeyUp(&f.Folders.LBFolders, VK_DELETE, ssShift);
+  f.Folders.LBFolders.onKeyUp(&f.Folders.LBFolders, 'A', 0);
   EXPECT_TRUE(dialogs.directoryStarts.empty());
   EXPECT_TRUE(dialogs.questions.empty());
 
-  f.ListBoxKeyUp(&f.LBFolders, VK_INSERT, 0);
+  f.Folders.LBFolders.onKeyUp(&f.Folders.LBFolders, VK_INSERT, 0);
   EXPECT_EQ(dialogs.directoryStarts.size(), 1u);
   dialogs.confirmAnswers = {Answer::Yes};
-  SendMessageA(f.LBFolders.Handle(), WM_KEYUP, VK_DELETE, 0);
-  EXPECT_EQ(f.LBFolders.Count(), 0);
+  SendMessageA(f.Folders.LBFolders.Handle(), WM_KEYUP, VK_DELETE, 0);
+  EXPECT_EQ(f.Folders.LBFolders.Count(), 0);
 }
 
 TEST_F(FoldersPageTest, TheHorizontalExtentFollowsOnlyTheStartUpRows) {
   TFormConfig& f = OpenWith({{"short", "C:\\"}});
-  const int extent = f.LBFolders.HorizontalExtent();
-  EXPECT_EQ(extent, f.LBFolders.TextWidth("short \t C:\\") + 2);
+  const int extent = f.Folders.LBFolders.HorizontalExtent();
+  EXPECT_EQ(extent, f.Folders.LBFolders.TextWidth("short \t C:\\") + 2);
   dialogs.directoryAnswers = {"C:\\A very long folder name that is much wider than the list"};
   dialogs.inputAnswers = {"A long name"};
-  f.SpeedButAddDirClick(&f.SpeedButAddDir);
-  EXPECT_EQ(f.LBFolders.HorizontalExtent(), extent);
+  f.Folders.SpeedButAddDirClick(&f.Folders.SpeedButAddDir);
+  EXPECT_EQ(f.Folders.LBFolders.HorizontalExtent(), extent);
 }
 
 TEST_F(FoldersPageTest, TheRowHintIsTheWholeRowUnderThePointer) {
   TFormConfig& f = OpenWith({{"a", "A:\\"}, {"b", "B:\\"}});
-  const int h = f.LBFolders.ItemHeight();
-  f.LBMouseMove(&f.LBFolders, 5, h + 1);
-  EXPECT_EQ(f.LBFolders.Hint(), "b \t B:\\");
-  f.LBMouseMove(&f.LBFolders, 5, h);
-  f.LBMouseMove(&f.LBFolders, 5, 5 * h);
-  EXPECT_EQ(f.LBFolders.Hint(), "b \t B:\\") << "a boundary or empty space keeps the hint";
-  SendMessageA(f.LBFolders.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 1));
-  EXPECT_EQ(f.LBFolders.Hint(), "a \t A:\\");
+  const int h = f.Folders.LBFolders.ItemHeight();
+  f.Folders.LBFolders.onMouseMove(&f.Folders.LBFolders, 5, h + 1);
+  EXPECT_EQ(f.Folders.LBFolders.Hint(), "b \t B:\\");
+  f.Folders.LBFolders.onMouseMove(&f.Folders.LBFolders, 5, h);
+  f.Folders.LBFolders.onMouseMove(&f.Folders.LBFolders, 5, 5 * h);
+  EXPECT_EQ(f.Folders.LBFolders.Hint(), "b \t B:\\") << "a boundary or empty space keeps the hint";
+  SendMessageA(f.Folders.LBFolders.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 1));
+  EXPECT_EQ(f.Folders.LBFolders.Hint(), "a \t A:\\");
 }
 
 TEST_F(FoldersPageTest, ApplyStoresTheListInItsOrder) {
   TFormConfig& f = OpenWith({{"a", "A:\\"}, {"b", "B:\\"}});
-  f.LBFolders.SetItemIndex(1);
-  f.SButUpDownClick(&f.SButUp);
+  f.Folders.LBFolders.SetItemIndex(1);
+  f.Folders.SButUpDownClick(&f.Folders.SButUp);
   SendMessageA(f.SpeedButApply.Handle(), BM_CLICK, 0, 0);
   const std::string dirs = std::string(kSettingsKey) + "\\Dirs";
   EXPECT_EQ(registry.Get(RootKey::CurrentUser, dirs, "Nam1")->data, "b");

@@ -2,7 +2,8 @@
 
 #include <memory>
 
-#include "app/Conf.h"
+#include "app/FormConfig.h"
+#include "support/EntryNames.h"
 #include "settings/Layout.h"
 #include "settings/MemoryRegistry.h"
 #include "win/platform/DialogDriver.h"
@@ -37,7 +38,7 @@ class RealDialogsTest : public ::testing::Test {
 
 TEST_F(RealDialogsTest, TheDeleteQuestionIsAnsweredInItsBox) {
   TFormConfig& f = *form;
-  f.LBFolders.SetItemIndex(0);
+  f.Folders.LBFolders.SetItemIndex(0);
   std::string question;
   {
     DialogDriver driver([&question](DialogDriver& d) {
@@ -45,62 +46,62 @@ TEST_F(RealDialogsTest, TheDeleteQuestionIsAnsweredInItsBox) {
       question = DialogDriver::Text(GetDlgItem(box, 101));  // the question's text
       DialogDriver::Click(box, IDNO);
     });
-    SendMessageA(f.SpeedButDelDir.Handle(), BM_CLICK, 0, 0);
+    SendMessageA(f.Folders.SpeedButDelDir.Handle(), BM_CLICK, 0, 0);
     driver.Finish();
     EXPECT_EQ(driver.Failure(), "");
   }
-  EXPECT_EQ(f.LBFolders.Count(), 2);
+  EXPECT_EQ(f.Folders.LBFolders.Count(), 2);
   EXPECT_EQ(question, f.Lang1.GetMessageText(14) + " Tools \t C:\\Tools?");
   {
     DialogDriver driver(
         [](DialogDriver& d) { DialogDriver::CloseFromTitleBar(d.WaitForDialog("")); });
-    SendMessageA(f.SpeedButDelDir.Handle(), BM_CLICK, 0, 0);
+    SendMessageA(f.Folders.SpeedButDelDir.Handle(), BM_CLICK, 0, 0);
     driver.Finish();
     EXPECT_EQ(driver.Failure(), "");
   }
-  EXPECT_THAT(f.FolderNames, ElementsAre("Games"));
-  EXPECT_TRUE(f.RefreshFlag);
+  EXPECT_THAT(Names(f.State.FolderButtons), ElementsAre("Games"));
+  EXPECT_TRUE(f.State.RefreshFlag);
 }
 
 TEST_F(RealDialogsTest, TheRenamePromptTakesTheTypedName) {
   TFormConfig& f = *form;
-  f.LBFolders.SetItemIndex(1);
+  f.Folders.LBFolders.SetItemIndex(1);
   DialogDriver driver([](DialogDriver& d) {
     HWND box = d.WaitForDialog("Brimdock Configuration");
     HWND edit = FindWindowExA(box, nullptr, "Edit", nullptr);
     DialogDriver::SetText(edit, "Play");
     DialogDriver::Click(box, IDOK);
   });
-  SendMessageA(f.SBRenameDir.Handle(), BM_CLICK, 0, 0);
+  SendMessageA(f.Folders.SBRenameDir.Handle(), BM_CLICK, 0, 0);
   driver.Finish();
   EXPECT_EQ(driver.Failure(), "");
-  EXPECT_THAT(f.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Play \t D:\\Games"));
+  EXPECT_THAT(f.Folders.LBFolders.Items(), ElementsAre("Tools \t C:\\Tools", "Play \t D:\\Games"));
 }
 
 TEST_F(RealDialogsTest, ALinkDraggedWithTheMouseMovesToTheGroupDroppedOn) {
   TFormConfig& f = *form;
-  f.GroupList.Add("A", "A").AddLink("a1", "C:\\a1");
-  f.GroupList.Add("B", "B");
-  f.LBGroups.Add("A");
-  f.LBGroups.Add("B");
-  f.LBGroups.SetItemIndex(0);
-  f.ShowGroupLinks(0);
+  f.State.GroupList.Add("A", "A").AddLink("a1", "C:\\a1");
+  f.State.GroupList.Add("B", "B");
+  f.Icons.LBGroups.Add("A");
+  f.Icons.LBGroups.Add("B");
+  f.Icons.LBGroups.SetItemIndex(0);
+  f.Icons.ShowGroupLinks(0);
   f.SBPagesClick(&f.SBIcons);
 
-  const int h = f.LBItems.ItemHeight();
-  POINT drop{10, f.LBGroups.ItemHeight() + 3};  // on group B
-  ClientToScreen(f.LBGroups.Handle(), &drop);
-  ScreenToClient(f.LBItems.Handle(), &drop);
-  SendMessageA(f.LBItems.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, h / 2));
-  EXPECT_EQ(f.LBItems.ItemIndex(), 0);
-  SendMessageA(f.LBItems.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(drop.x, drop.y));
-  EXPECT_TRUE(f.LBItems.Dragging());
-  SendMessageA(f.LBItems.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
+  const int h = f.Icons.LBItems.ItemHeight();
+  POINT drop{10, f.Icons.LBGroups.ItemHeight() + 3};  // on group B
+  ClientToScreen(f.Icons.LBGroups.Handle(), &drop);
+  ScreenToClient(f.Icons.LBItems.Handle(), &drop);
+  SendMessageA(f.Icons.LBItems.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, h / 2));
+  EXPECT_EQ(f.Icons.LBItems.ItemIndex(), 0);
+  SendMessageA(f.Icons.LBItems.Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(drop.x, drop.y));
+  EXPECT_TRUE(f.Icons.LBItems.Dragging());
+  SendMessageA(f.Icons.LBItems.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(drop.x, drop.y));
 
-  EXPECT_TRUE(f.GroupList.List[0]->LinkNames.empty());
-  EXPECT_THAT(f.GroupList.List[1]->LinkNames, ElementsAre("a1"));
-  EXPECT_EQ(f.LBGroups.ItemIndex(), 0);
-  EXPECT_EQ(f.LBItems.Count(), 0);
+  EXPECT_TRUE(Names(f.State.GroupList.List[0]->Links).empty());
+  EXPECT_THAT(Names(f.State.GroupList.List[1]->Links), ElementsAre("a1"));
+  EXPECT_EQ(f.Icons.LBGroups.ItemIndex(), 0);
+  EXPECT_EQ(f.Icons.LBItems.Count(), 0);
 }
 
 }  // namespace

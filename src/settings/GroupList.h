@@ -8,24 +8,28 @@
 
 namespace brimdock {
 
-// An icon group with its fast links. Link k is the pair (LinkNames[k], LinkPaths[k]); the two
-// lists always have the same length.
+// A fast link: the name the panel shows and the file it starts.
+struct TLink {
+  std::string Name;
+  std::string Path;
+
+  friend bool operator==(const TLink&, const TLink&) = default;
+};
+
+// An icon group with its fast links in panel order.
 struct TGroup {
   std::string Name;
   std::string Hint;
-  std::vector<std::string> LinkPaths;
-  std::vector<std::string> LinkNames;
+  std::vector<TLink> Links;
 
   // Appends a link; it becomes the last one.
   void AddLink(std::string name, std::string path) {
-    LinkPaths.push_back(std::move(path));
-    LinkNames.push_back(std::move(name));
+    Links.push_back(TLink{std::move(name), std::move(path)});
   }
 
-  // Deletes link index (a valid index) from both lists.
+  // Deletes link index (a valid index).
   void DeleteLink(std::size_t index) {
-    LinkPaths.erase(LinkPaths.begin() + static_cast<std::ptrdiff_t>(index));
-    LinkNames.erase(LinkNames.begin() + static_cast<std::ptrdiff_t>(index));
+    Links.erase(Links.begin() + static_cast<std::ptrdiff_t>(index));
   }
 
   friend bool operator==(const TGroup&, const TGroup&) = default;

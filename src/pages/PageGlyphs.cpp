@@ -1,4 +1,4 @@
-#include "app/PageGlyphs.h"
+#include "pages/PageGlyphs.h"
 
 #include "platform/GdiObjects.h"
 

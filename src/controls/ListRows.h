@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -22,7 +21,8 @@ void MoveRow(int count, int index, bool up, Exchange exchange) {
   if (const auto target = MoveRowTarget(count, index, up)) exchange(index, *target);
 }
 
-inline void MoveRow(std::vector<std::string>& list, int index, bool up) {
+template <typename T>
+void MoveRow(std::vector<T>& list, int index, bool up) {
   MoveRow(static_cast<int>(list.size()), index, up, [&list](int a, int b) {
     std::swap(list[static_cast<size_t>(a)], list[static_cast<size_t>(b)]);
   });

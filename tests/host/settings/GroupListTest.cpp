@@ -1,4 +1,4 @@
-#include "pages/GroupList.h"
+#include "settings/GroupList.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,18 +15,16 @@ TEST(GroupList, AddAppendsAGroupWithoutLinks) {
   EXPECT_EQ(&added, groups.List.back().get());
   EXPECT_EQ(added.Name, "Games");
   EXPECT_EQ(added.Hint, "Play");
-  EXPECT_TRUE(added.LinkNames.empty());
-  EXPECT_TRUE(added.LinkPaths.empty());
+  EXPECT_TRUE(added.Links.empty());
 }
 
-TEST(GroupList, DeleteLinkMovesTheFollowingLinksUpInBothLists) {
+TEST(GroupList, DeleteLinkMovesTheFollowingLinksUp) {
   TGroup group;
   group.AddLink("A", "C:\\a.exe");
   group.AddLink("B", "C:\\b.exe");
   group.AddLink("C", "C:\\c.exe");
   group.DeleteLink(1);
-  EXPECT_THAT(group.LinkNames, ElementsAre("A", "C"));
-  EXPECT_THAT(group.LinkPaths, ElementsAre("C:\\a.exe", "C:\\c.exe"));
+  EXPECT_THAT(group.Links, ElementsAre(TLink{"A", "C:\\a.exe"}, TLink{"C", "C:\\c.exe"}));
 }
 
 TEST(GroupList, DeletingTheFirstGroupKeepsTheOthersWithTheirLinks) {
@@ -37,10 +35,9 @@ TEST(GroupList, DeletingTheFirstGroupKeepsTheOthersWithTheirLinks) {
   groups.Delete(0);
   ASSERT_EQ(groups.List.size(), 2U);
   EXPECT_EQ(groups.List[0]->Name, "One");
-  EXPECT_THAT(groups.List[0]->LinkNames, ElementsAre("link of One"));
-  EXPECT_THAT(groups.List[0]->LinkPaths, ElementsAre("C:\\One"));
+  EXPECT_THAT(groups.List[0]->Links, ElementsAre(TLink{"link of One", "C:\\One"}));
   EXPECT_EQ(groups.List[1]->Name, "Two");
-  EXPECT_THAT(groups.List[1]->LinkNames, ElementsAre("link of Two"));
+  EXPECT_THAT(groups.List[1]->Links, ElementsAre(TLink{"link of Two", "C:\\Two"}));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/Conf.h"
+#include "app/FormConfig.h"
 #include "platform/Application.h"
 #include "platform/Win32Registry.h"
 

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
-#include "pages/ListRows.h"
-#include "pages/TwoColumnRow.h"
+#include "controls/ListRows.h"
+#include "controls/TwoColumnRow.h"
 
 namespace brimdock {
 namespace {

@@ -1,0 +1,157 @@
+#include "pages/AppearancePage.h"
+
+#include "controls/TextBindings.h"
+#include "pages/PageParts.h"
+#include "pages/ProgramState.h"
+
+namespace brimdock {
+namespace {
+
+FontSpec MenuFont(const PanelSettings& s) {
+  return FontSpec{s.MenuFontCharset,   s.MenuFontName,      s.MenuFontSize,   s.MenuFontBold,
+                  s.MenuFontStrikeOut, s.MenuFontUnderline, s.MenuFontItalic, s.MenuFontColor};
+}
+
+FontSpec GroupFont(const PanelSettings& s) {
+  return FontSpec{s.GroupFontCharset,   s.GroupFontName,      s.GroupFontSize,   s.GroupFontBold,
+                  s.GroupFontStrikeOut, s.GroupFontUnderline, s.GroupFontItalic, s.GroupFontColor};
+}
+
+void SetMenuFont(PanelSettings& s, const FontSpec& font) {
+  s.MenuFontCharset = font.charset;
+  s.MenuFontName = font.name;
+  s.MenuFontSize = font.size;
+  s.MenuFontBold = font.bold;
+  s.MenuFontStrikeOut = font.strikeOut;
+  s.MenuFontUnderline = font.underline;
+  s.MenuFontItalic = font.italic;
+  s.MenuFontColor = font.color;
+}
+
+void SetGroupFont(PanelSettings& s, const FontSpec& font) {
+  s.GroupFontCharset = font.charset;
+  s.GroupFontName = font.name;
+  s.GroupFontSize = font.size;
+  s.GroupFontBold = font.bold;
+  s.GroupFontStrikeOut = font.strikeOut;
+  s.GroupFontUnderline = font.underline;
+  s.GroupFontItalic = font.italic;
+  s.GroupFontColor = font.color;
+}
+
+}  // namespace
+
+void AppearancePage::Create(NotebookPage& page, TextBindings& texts) {
+  const Color color = page.BackgroundColor();
+  CreatePageTitle(page, Label9, Bevel3, texts, 14);
+
+  RGTopBottom.Create(page, texts.GroupCaption(RGTopBottom, 16), Bounds{0, 22, 397, 39}, color,
+                     {texts.Item(RGTopBottom, 0, 17), texts.Item(RGTopBottom, 1, 18)}, 2);
+  RGTopBottom.onClick = [this](Control* sender) { context_.NeedRefreshClick(sender); };
+
+  GBBackground.Create(page, texts.GroupCaption(GBBackground, 19), Bounds{0, 61, 397, 68}, color);
+  CBNoneBckgrnd.Create(GBBackground, texts.Caption(CBNoneBckgrnd, 22), Bounds{10, 17, 56, 17});
+  CBNoneBckgrnd.onClick = [this](Control* sender) { CBNoneBckgrndClick(sender); };
+  SBBckgColor.Create(GBBackground, texts.Caption(SBBckgColor, 21), Bounds{75, 15, 111, 21});
+  ChBBorder.Create(GBBackground, texts.Caption(ChBBorder, 23), Bounds{205, 17, 76, 17});
+  ChBBorder.onClick = [this](Control* sender) { ChBBorderClick(sender); };
+  SBBackGrnd.Create(GBBackground, texts.Caption(SBBackGrnd, 20), Bounds{10, 40, 61, 21});
+  FileLabelBackGrnd.Create(GBBackground, "", Bounds{75, 44, 311, 17});
+  FileLabelBackGrnd.SetTextColor(clNavy);
+
+  GBButtons.Create(page, texts.GroupCaption(GBButtons, 24), Bounds{0, 129, 397, 80}, color);
+  Image1.Create(GBButtons, Bounds{10, 15, 186, 56});
+  SBMenuFont.Create(GBButtons, texts.Caption(SBMenuFont, 25), Bounds{15, 20, 176, 21});
+  SBMenuFont.SetOwnFont(FontSpec{});
+  SBGroupFont.Create(GBButtons, texts.Caption(SBGroupFont, 26), Bounds{15, 45, 176, 21});
+  SBGroupFont.SetOwnFont(FontSpec{});
+  SBGroupFont.SetDown(true);
+  for (SpeedButton* button : {&SBMenuFont, &SBGroupFont}) {
+    button->SetBackdrop([this, button](HDC dc, const RECT& area) {
+      const Bounds b = button->BoundsInParent();
+      const Bounds image = Image1.BoundsInParent();
+      Image1.CopyTo(dc, area, POINT{b.left - image.left, b.top - image.top});
+    });
+  }
+  ChBFixedMenuButWidth.Create(GBButtons, texts.Caption(ChBFixedMenuButWidth, 28),
+                              Bounds{205, 20, 111, 17});
+  ChBFixedMenuButWidth.onClick = [this](Control* sender) { ChBFixedMenuButWidthClick(sender); };
+  SEMenuButWidth.Create(GBButtons, Bounds{320, 16, 51, 22}, 5, 500, 1, 4);
+  Label15.Create(GBButtons, texts.Caption(Label15, 27), Bounds{225, 51, 93, 13}, TextAlign::Right);
+  SEGroupButWidth.Create(GBButtons, Bounds{320, 46, 51, 22}, 5, 500, 1, 4);
+
+  ChBShowPanelOnMouseMove.Create(page, texts.Caption(ChBShowPanelOnMouseMove, 30),
+                                 Bounds{10, 225, 171, 17});
+  ChBOnTop.Create(page, texts.Caption(ChBOnTop, 31), Bounds{10, 245, 121, 17});
+  ChBAutoHide.Create(page, texts.Caption(ChBAutoHide, 29), Bounds{155, 245, 161, 17});
+  ChBAutoHide.onClick = [this](Control* sender) { ChBAutoHideClick(sender); };
+  SEAutoHideDelay.Create(page, Bounds{320, 242, 51, 22}, 0, 0, 100, 4);
+  Label13.Create(page, texts.Caption(Label13, 15), Bounds{372, 246, 13, 13});
+}
+
+void AppearancePage::TakeFontDefaults() {
+  PanelSettings& settings = context_.SharedState().Settings;
+  SetMenuFont(settings, SBMenuFont.OwnFont());
+  SetGroupFont(settings, SBGroupFont.OwnFont());
+}
+
+void AppearancePage::Show() {
+  const PanelSettings& settings = context_.SharedState().Settings;
+  RGTopBottom.SetItemIndex(settings.PanelTop ? 0 : 1);
+  CBNoneBckgrnd.SetChecked(settings.NoneBckgrnd);
+  FileLabelBackGrnd.SetEnabled(!settings.NoneBckgrnd);
+  SBBackGrnd.SetEnabled(!settings.NoneBckgrnd);
+  SBBckgColor.SetEnabled(settings.NoneBckgrnd);
+  FileLabelBackGrnd.SetCaption(settings.BackBMPName);
+  ChBBorder.SetChecked(settings.Border3D);
+  ChBShowPanelOnMouseMove.SetChecked(settings.ShowPanelOnMouseMove);
+  ChBAutoHide.SetChecked(settings.AutoHidePanel);
+  SEAutoHideDelay.SetValue(settings.AutoHideDelay);
+  SEAutoHideDelay.SetEnabled(ChBAutoHide.Checked());
+  ChBOnTop.SetChecked(settings.OnTop);
+  ChBFixedMenuButWidth.SetChecked(settings.FixedMenuButWidth);
+  SEGroupButWidth.SetValue(settings.GroupButWidth);
+  SEMenuButWidth.SetValue(settings.MenuButWidth);
+  SEMenuButWidth.SetEnabled(ChBFixedMenuButWidth.Checked());
+}
+
+void AppearancePage::ShowFonts() {
+  const PanelSettings& settings = context_.SharedState().Settings;
+  SBMenuFont.SetOwnFont(MenuFont(settings));
+  SBGroupFont.SetOwnFont(GroupFont(settings));
+}
+
+void AppearancePage::Take() {
+  PanelSettings& settings = context_.SharedState().Settings;
+  settings.PanelTop = RGTopBottom.ItemIndex() == 0;
+  settings.Border3D = ChBBorder.Checked();
+  settings.ShowPanelOnMouseMove = ChBShowPanelOnMouseMove.Checked();
+  settings.AutoHidePanel = ChBAutoHide.Checked();
+  settings.AutoHideDelay = SEAutoHideDelay.Value();
+  settings.OnTop = ChBOnTop.Checked();
+  settings.FixedMenuButWidth = ChBFixedMenuButWidth.Checked();
+  settings.GroupButWidth = SEGroupButWidth.Value();
+  settings.MenuButWidth = SEMenuButWidth.Value();
+}
+
+void AppearancePage::CBNoneBckgrndClick(Control* /*sender*/) {
+  PanelSettings& settings = context_.SharedState().Settings;
+  settings.NoneBckgrnd = CBNoneBckgrnd.Checked();
+  SBBackGrnd.SetEnabled(!settings.NoneBckgrnd);
+  FileLabelBackGrnd.SetEnabled(!settings.NoneBckgrnd);
+  SBBckgColor.SetEnabled(settings.NoneBckgrnd);
+}
+
+void AppearancePage::ChBBorderClick(Control* /*sender*/) {
+  context_.SharedState().Settings.Border3D = ChBBorder.Checked();
+}
+
+void AppearancePage::ChBFixedMenuButWidthClick(Control* /*sender*/) {
+  SEMenuButWidth.SetEnabled(ChBFixedMenuButWidth.Checked());
+}
+
+void AppearancePage::ChBAutoHideClick(Control* /*sender*/) {
+  SEAutoHideDelay.SetEnabled(ChBAutoHide.Checked());
+}
+
+}  // namespace brimdock
