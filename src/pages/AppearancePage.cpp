@@ -7,36 +7,42 @@
 namespace brimdock {
 namespace {
 
-FontSpec MenuFont(const PanelSettings& s) {
-  return FontSpec{s.MenuFontCharset,   s.MenuFontName,      s.MenuFontSize,   s.MenuFontBold,
-                  s.MenuFontStrikeOut, s.MenuFontUnderline, s.MenuFontItalic, s.MenuFontColor};
+// Where the settings keep one of the two button fonts.
+struct FontFields {
+  std::uint8_t PanelSettings::*charset;
+  std::string PanelSettings::*name;
+  std::int32_t PanelSettings::*size;
+  bool PanelSettings::*bold;
+  bool PanelSettings::*strikeOut;
+  bool PanelSettings::*underline;
+  bool PanelSettings::*italic;
+  std::int32_t PanelSettings::*color;
+};
+
+constexpr FontFields kMenuFont{&PanelSettings::MenuFontCharset,   &PanelSettings::MenuFontName,
+                               &PanelSettings::MenuFontSize,      &PanelSettings::MenuFontBold,
+                               &PanelSettings::MenuFontStrikeOut, &PanelSettings::MenuFontUnderline,
+                               &PanelSettings::MenuFontItalic,    &PanelSettings::MenuFontColor};
+constexpr FontFields kGroupFont{
+    &PanelSettings::GroupFontCharset,   &PanelSettings::GroupFontName,
+    &PanelSettings::GroupFontSize,      &PanelSettings::GroupFontBold,
+    &PanelSettings::GroupFontStrikeOut, &PanelSettings::GroupFontUnderline,
+    &PanelSettings::GroupFontItalic,    &PanelSettings::GroupFontColor};
+
+FontSpec ReadFont(const PanelSettings& s, const FontFields& f) {
+  return FontSpec{s.*f.charset,   s.*f.name,      s.*f.size,   s.*f.bold,
+                  s.*f.strikeOut, s.*f.underline, s.*f.italic, s.*f.color};
 }
 
-FontSpec GroupFont(const PanelSettings& s) {
-  return FontSpec{s.GroupFontCharset,   s.GroupFontName,      s.GroupFontSize,   s.GroupFontBold,
-                  s.GroupFontStrikeOut, s.GroupFontUnderline, s.GroupFontItalic, s.GroupFontColor};
-}
-
-void SetMenuFont(PanelSettings& s, const FontSpec& font) {
-  s.MenuFontCharset = font.charset;
-  s.MenuFontName = font.name;
-  s.MenuFontSize = font.size;
-  s.MenuFontBold = font.bold;
-  s.MenuFontStrikeOut = font.strikeOut;
-  s.MenuFontUnderline = font.underline;
-  s.MenuFontItalic = font.italic;
-  s.MenuFontColor = font.color;
-}
-
-void SetGroupFont(PanelSettings& s, const FontSpec& font) {
-  s.GroupFontCharset = font.charset;
-  s.GroupFontName = font.name;
-  s.GroupFontSize = font.size;
-  s.GroupFontBold = font.bold;
-  s.GroupFontStrikeOut = font.strikeOut;
-  s.GroupFontUnderline = font.underline;
-  s.GroupFontItalic = font.italic;
-  s.GroupFontColor = font.color;
+void WriteFont(PanelSettings& s, const FontFields& f, const FontSpec& font) {
+  s.*f.charset = font.charset;
+  s.*f.name = font.name;
+  s.*f.size = font.size;
+  s.*f.bold = font.bold;
+  s.*f.strikeOut = font.strikeOut;
+  s.*f.underline = font.underline;
+  s.*f.italic = font.italic;
+  s.*f.color = font.color;
 }
 
 }  // namespace
@@ -91,8 +97,8 @@ void AppearancePage::Create(NotebookPage& page, TextBindings& texts) {
 
 void AppearancePage::TakeFontDefaults() {
   PanelSettings& settings = context_.SharedState().Settings;
-  SetMenuFont(settings, SBMenuFont.OwnFont());
-  SetGroupFont(settings, SBGroupFont.OwnFont());
+  WriteFont(settings, kMenuFont, SBMenuFont.OwnFont());
+  WriteFont(settings, kGroupFont, SBGroupFont.OwnFont());
 }
 
 void AppearancePage::Show() {
@@ -117,8 +123,8 @@ void AppearancePage::Show() {
 
 void AppearancePage::ShowFonts() {
   const PanelSettings& settings = context_.SharedState().Settings;
-  SBMenuFont.SetOwnFont(MenuFont(settings));
-  SBGroupFont.SetOwnFont(GroupFont(settings));
+  SBMenuFont.SetOwnFont(ReadFont(settings, kMenuFont));
+  SBGroupFont.SetOwnFont(ReadFont(settings, kGroupFont));
 }
 
 void AppearancePage::Take() {
