@@ -33,7 +33,7 @@ enum class ValueKind {
   Text,
   Integer,  // decimal
   Truth,    // "1" or "0"; read as an integer, non-zero is true
-  Colour,   // an integer holding a colour value
+  Color,    // an integer holding a colour value
 };
 
 // How many low bits of a stored integer count.
