@@ -1,6 +1,6 @@
 #include "app/Conf.h"
 #include "lang/InterfaceTexts.h"
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 

@@ -6,7 +6,7 @@
 #include "lang/InterfaceTexts.h"
 #include "pages/TwoColumnRow.h"
 #include "platform/Application.h"
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SettingsFile.h"
 
 namespace brimdock {

@@ -6,7 +6,7 @@
 #include "pages/ListRows.h"
 #include "pages/PageParts.h"
 #include "pages/TwoColumnRow.h"
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 

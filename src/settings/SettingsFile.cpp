@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SaveCodec.h"
 #include "settings/SaveJournal.h"
 #include "settings/SaveState.h"

@@ -4,8 +4,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "settings/Layout.h"
 #include "settings/MemoryRegistry.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SettingsStore.h"
 
 namespace brimdock {

@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "settings/Layout.h"
 #include "settings/MemoryRegistry.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 namespace {

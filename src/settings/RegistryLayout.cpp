@@ -1,4 +1,4 @@
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 
 #include <array>
 
