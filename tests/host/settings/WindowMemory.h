@@ -10,7 +10,7 @@
 #include "settings/Registry.h"
 #include "settings/SettingsFile.h"
 
-namespace brimdock::fixture {
+namespace brimdock::testing {
 
 inline const std::string kKey = "Software\\Marrowick Software\\Brimdock";
 
@@ -58,4 +58,4 @@ inline void Save(Registry& registry, const WindowMemory& memory, bool refreshFla
                memory.folderNames, groups);
 }
 
-}  // namespace brimdock::fixture
+}  // namespace brimdock::testing

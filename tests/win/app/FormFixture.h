@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/Conf.h"
-#include "settings/MemoryRegistry.h"
-#include "win/ScriptedDialogs.h"
+#include "support/MemoryRegistry.h"
+#include "support/ScriptedDialogs.h"
 
 namespace brimdock::testing {
 

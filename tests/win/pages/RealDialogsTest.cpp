@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/Conf.h"
-#include "settings/MemoryRegistry.h"
 #include "settings/RegistryLayout.h"
+#include "support/MemoryRegistry.h"
 #include "win/platform/DialogDriver.h"
 
 namespace brimdock::testing {
