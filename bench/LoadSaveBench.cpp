@@ -11,11 +11,13 @@
 
 #include "settings/GroupList.h"
 #include "platform/Win32Registry.h"
-#include "settings/MemoryRegistry.h"
 #include "settings/SettingsFile.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
+
+using brimdock::testing::MemoryRegistry;
 
 constexpr int kFolders = 1000;
 constexpr int kGroups = 500;

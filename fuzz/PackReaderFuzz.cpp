@@ -8,16 +8,18 @@
 #include <string>
 #include <string_view>
 
-#include "host/lang/MemoryFiles.h"
 #include "lang/Cod.h"
 #include "lang/IniText.h"
 #include "lang/Lang.h"
 #include "lang/PackText.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryFiles.h"
+#include "support/MemoryRegistry.h"
 
 namespace {
 
 using namespace brimdock;
+using brimdock::testing::MemoryFiles;
+using brimdock::testing::MemoryRegistry;
 
 constexpr std::uint8_t kAsIni = 0x01;
 constexpr std::uint8_t kCoded = 0x02;

@@ -2,7 +2,7 @@
 
 #include "pages/PageGlyphs.h"
 #include "platform/Application.h"
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SettingsFile.h"
 
 namespace brimdock {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/Colour.h"
+#include "settings/Color.h"
 
 namespace brimdock {
 

@@ -6,8 +6,8 @@
 #include <variant>
 #include <vector>
 
-#include "settings/Layout.h"
 #include "settings/NumberText.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SaveCodec.h"
 #include "settings/SaveJournal.h"
 #include "settings/SaveState.h"

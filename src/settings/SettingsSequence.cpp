@@ -5,8 +5,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include "settings/Layout.h"
 #include "settings/NumberText.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 namespace {

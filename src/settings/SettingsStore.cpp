@@ -4,8 +4,8 @@
 #include <utility>
 
 #include "settings/AsciiCase.h"
-#include "settings/Layout.h"
 #include "settings/NumberText.h"
+#include "settings/RegistryLayout.h"
 
 namespace brimdock {
 namespace {

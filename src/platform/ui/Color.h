@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "settings/Colour.h"
+#include "settings/Color.h"
 
 namespace brimdock {
 
@@ -13,7 +13,7 @@ namespace brimdock {
 using Color = std::int32_t;
 
 inline constexpr Color kSystemColorFlag = static_cast<Color>(0x80000000u);
-inline constexpr Color clWindow = SystemColour(COLOR_WINDOW);
+inline constexpr Color clWindow = SystemColor(COLOR_WINDOW);
 inline constexpr Color clGray = 0x808080;
 inline constexpr Color clWhite = 0xFFFFFF;
 inline constexpr Color clNavy = 0x800000;

@@ -6,12 +6,13 @@
 #include <random>
 #include <string>
 
-#include "host/lang/MemoryFiles.h"
 #include "lang/PackText.h"
+#include "support/MemoryFiles.h"
 
 namespace brimdock {
 namespace {
 
+using brimdock::testing::MemoryFiles;
 using ::testing::ThrowsMessage;
 
 std::string FromHex(std::string_view hex) {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "host/lang/MemoryFiles.h"
 #include "lang/IniText.h"
+#include "support/MemoryFiles.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -29,6 +29,7 @@
 namespace brimdock {
 namespace {
 
+using brimdock::testing::MemoryFiles;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;

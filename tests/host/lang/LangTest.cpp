@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "host/lang/MemoryFiles.h"
 #include "lang/Cod.h"
 #include "lang/IniText.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryFiles.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
 
+using brimdock::testing::MemoryFiles;
+using brimdock::testing::MemoryRegistry;
 using ::testing::ElementsAre;
 using ::testing::ThrowsMessage;
 

@@ -6,7 +6,7 @@
 
 #include "lang/InterfaceTexts.h"
 #include "lang/Lang.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 
 #ifdef _WIN32
 #include "platform/Win32DirectoryLister.h"
@@ -18,6 +18,8 @@
 
 namespace brimdock {
 namespace {
+
+using brimdock::testing::MemoryRegistry;
 
 std::string PacksFolder() {
   std::string folder = BRIMDOCK_PACKS_DIR;

@@ -7,7 +7,7 @@
 
 #include "settings/Registry.h"
 
-namespace brimdock::fixture {
+namespace brimdock::testing {
 
 // Registry calls made through a CountingRegistry, failed ones included.
 struct CallCounts {
@@ -70,4 +70,4 @@ class CountingRegistry final : public Registry {
   std::shared_ptr<CallCounts> counts_ = std::make_shared<CallCounts>();
 };
 
-}  // namespace brimdock::fixture
+}  // namespace brimdock::testing

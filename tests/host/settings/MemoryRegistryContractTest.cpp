@@ -1,8 +1,10 @@
 #include "contract/RegistryContract.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
+
+using brimdock::testing::MemoryRegistry;
 
 class MemoryRegistryEnv {
  public:

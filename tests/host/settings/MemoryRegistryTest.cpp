@@ -1,4 +1,4 @@
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 namespace brimdock {
 namespace {
 
+using brimdock::testing::MemoryRegistry;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::StrEq;

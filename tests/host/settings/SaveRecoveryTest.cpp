@@ -7,18 +7,19 @@
 #include <vector>
 
 #include "host/settings/WindowMemory.h"
-#include "settings/MemoryRegistry.h"
 #include "settings/SaveCodec.h"
 #include "settings/SaveJournal.h"
 #include "settings/SettingsFile.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
 
-using fixture::kKey;
-using fixture::Load;
-using fixture::Save;
-using fixture::WindowMemory;
+using brimdock::testing::kKey;
+using brimdock::testing::Load;
+using brimdock::testing::MemoryRegistry;
+using brimdock::testing::Save;
+using brimdock::testing::WindowMemory;
 using ::testing::IsEmpty;
 
 constexpr RootKey kUser = RootKey::CurrentUser;
@@ -86,7 +87,7 @@ std::size_t WritesOfSave(const std::function<void(MemoryRegistry&)>& prepare,
 }
 
 struct Outcome {
-  fixture::Loaded loaded;
+  brimdock::testing::Loaded loaded;
   bool journalLeft = false;
 };
 

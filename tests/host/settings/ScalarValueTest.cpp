@@ -4,12 +4,14 @@
 #include <type_traits>
 #include <variant>
 
-#include "settings/Layout.h"
-#include "settings/MemoryRegistry.h"
+#include "settings/RegistryLayout.h"
 #include "settings/SettingsStore.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
+
+using brimdock::testing::MemoryRegistry;
 
 constexpr RootKey kUser = RootKey::CurrentUser;
 

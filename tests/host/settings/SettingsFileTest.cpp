@@ -10,17 +10,18 @@
 
 #include "host/settings/CountingRegistry.h"
 #include "host/settings/WindowMemory.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
 
-using fixture::kKey;
-using fixture::Load;
-using fixture::Names;
-using fixture::Paths;
-using fixture::Save;
-using fixture::WindowMemory;
+using brimdock::testing::kKey;
+using brimdock::testing::Load;
+using brimdock::testing::MemoryRegistry;
+using brimdock::testing::Names;
+using brimdock::testing::Paths;
+using brimdock::testing::Save;
+using brimdock::testing::WindowMemory;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -367,7 +368,7 @@ TEST_F(SettingsFileTest, HugeClaimedCountsCostOneCallPerClaimedValueOrGroup) {
   PutText("Groups\\Group3", "Nam65535", "Last");
   PutText("Groups\\Group3", "Item65535", "C:\\last.exe");
 
-  fixture::CountingRegistry counting(registry_);
+  brimdock::testing::CountingRegistry counting(registry_);
   const auto loaded = Load(counting).memory;
   // One open per claimed group; two reads per claimed folder button and link.
   EXPECT_LT(counting.Counts().opens, 65535U + 100U);

@@ -7,12 +7,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "settings/Layout.h"
-#include "settings/MemoryRegistry.h"
+#include "settings/RegistryLayout.h"
+#include "support/MemoryRegistry.h"
 
 namespace brimdock {
 namespace {
 
+using brimdock::testing::MemoryRegistry;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 

@@ -12,7 +12,7 @@
 #include "settings/SettingsFile.h"
 #include "support/EntryNames.h"
 
-namespace brimdock::fixture {
+namespace brimdock::testing {
 
 inline const std::string kKey = "Software\\Marrowick Software\\Brimdock";
 
@@ -32,9 +32,6 @@ struct WindowMemory {
 
   friend bool operator==(const WindowMemory&, const WindowMemory&) = default;
 };
-
-using brimdock::testing::Names;
-using brimdock::testing::Paths;
 
 struct Loaded {
   WindowMemory memory;
@@ -60,4 +57,4 @@ inline void Save(Registry& registry, const WindowMemory& memory, bool refreshFla
   SaveSettings(registry, kKey, memory.settings, refreshFlag, programFolder, memory.folders, groups);
 }
 
-}  // namespace brimdock::fixture
+}  // namespace brimdock::testing

@@ -1,6 +1,6 @@
 #include <gmock/gmock.h>
 
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 #include "win/app/FormFixture.h"
 
 namespace brimdock::testing {

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "app/FormConfig.h"
-#include "settings/MemoryRegistry.h"
 #include "support/EntryNames.h"
-#include "win/ScriptedDialogs.h"
+#include "support/MemoryRegistry.h"
+#include "support/ScriptedDialogs.h"
 
 namespace brimdock::testing {
 

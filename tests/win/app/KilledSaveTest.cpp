@@ -6,7 +6,7 @@
 #include "app/FormConfig.h"
 #include "support/EntryNames.h"
 #include "platform/Win32Registry.h"
-#include "win/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 namespace brimdock::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "app/FormConfig.h"
 #include "platform/Win32Registry.h"
-#include "win/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 namespace brimdock::testing {
 namespace {

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "app/FormConfig.h"
+#include "settings/RegistryLayout.h"
 #include "support/EntryNames.h"
-#include "settings/Layout.h"
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 #include "win/platform/DialogDriver.h"
 
 namespace brimdock::testing {

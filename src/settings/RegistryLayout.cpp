@@ -1,4 +1,4 @@
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 
 #include <array>
 
@@ -22,7 +22,7 @@ constexpr std::array kScalarValues{
                 &P::ShowPanelOnMouseMove},
     ScalarValue{s::kAppearance, "NoneBckgrnd", K::Truth, W::Bits32, Cut::None, &P::NoneBckgrnd},
     ScalarValue{s::kAppearance, "BackBMPName", K::Text, W::Bits32, Cut::None, &P::BackBMPName},
-    ScalarValue{s::kAppearance, "BackgroundColor", K::Colour, W::Bits32, Cut::None,
+    ScalarValue{s::kAppearance, "BackgroundColor", K::ColorValue, W::Bits32, Cut::None,
                 &P::BackgroundColor},
     ScalarValue{s::kAppearance, "3DBorder", K::Truth, W::Bits32, Cut::None, &P::Border3D},
     ScalarValue{s::kAppearance, "FixedMenuButWidth", K::Truth, W::Bits32, Cut::None,
@@ -44,7 +44,7 @@ constexpr std::array kScalarValues{
     ScalarValue{s::kFonts, "MenuFontUnderline", K::Truth, W::Bits32, Cut::None,
                 &P::MenuFontUnderline},
     ScalarValue{s::kFonts, "MenuFontItalic", K::Truth, W::Bits32, Cut::None, &P::MenuFontItalic},
-    ScalarValue{s::kFonts, "MenuFontColor", K::Colour, W::Bits32, Cut::None, &P::MenuFontColor},
+    ScalarValue{s::kFonts, "MenuFontColor", K::ColorValue, W::Bits32, Cut::None, &P::MenuFontColor},
     ScalarValue{s::kFonts, "GroupFontCharset", K::Integer, W::Bits8, Cut::None,
                 &P::GroupFontCharset},
     ScalarValue{s::kFonts, "GroupFontName", K::Text, W::Bits32, Cut::None, &P::GroupFontName},
@@ -55,7 +55,8 @@ constexpr std::array kScalarValues{
     ScalarValue{s::kFonts, "GroupFontUnderline", K::Truth, W::Bits32, Cut::None,
                 &P::GroupFontUnderline},
     ScalarValue{s::kFonts, "GroupFontItalic", K::Truth, W::Bits32, Cut::None, &P::GroupFontItalic},
-    ScalarValue{s::kFonts, "GroupFontColor", K::Colour, W::Bits32, Cut::None, &P::GroupFontColor},
+    ScalarValue{s::kFonts, "GroupFontColor", K::ColorValue, W::Bits32, Cut::None,
+                &P::GroupFontColor},
 
     ScalarValue{s::kDirs, "ShellFolder", K::Text, W::Bits32, Cut::To7, &P::ShellFolder},
     ScalarValue{s::kDirs, "Start_menu", K::Truth, W::Bits32, Cut::None, &P::Start_menu},

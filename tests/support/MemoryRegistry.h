@@ -8,7 +8,7 @@
 
 #include "settings/Registry.h"
 
-namespace brimdock {
+namespace brimdock::testing {
 
 struct MemoryRegistryState;
 
@@ -75,4 +75,4 @@ class MemoryRegistry final : public Registry {
   std::shared_ptr<MemoryRegistryState> state_;
 };
 
-}  // namespace brimdock
+}  // namespace brimdock::testing

@@ -1,4 +1,4 @@
-#include "settings/MemoryRegistry.h"
+#include "support/MemoryRegistry.h"
 
 #include <algorithm>
 #include <array>
@@ -10,7 +10,7 @@
 
 #include "settings/AsciiCase.h"
 
-namespace brimdock {
+namespace brimdock::testing {
 namespace {
 
 // The components of a key path; empty components (doubled or outer "\") are ignored.
@@ -372,4 +372,4 @@ void MemoryRegistry::LogRelativeTo(RootKey root, const std::string& path) {
   state_->logBase = ToLowerAscii(JoinParts(SplitPath(path)));
 }
 
-}  // namespace brimdock
+}  // namespace brimdock::testing

@@ -1,4 +1,4 @@
-#include "host/lang/MemoryFiles.h"
+#include "support/MemoryFiles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -6,7 +6,7 @@
 
 #include "lang/ShortText.h"
 
-namespace brimdock {
+namespace brimdock::testing {
 namespace {
 
 std::string ParentOf(const std::string& path) {
@@ -192,4 +192,4 @@ std::unique_ptr<DirectoryListing> MemoryFiles::Find(const std::string& pattern) 
   return std::make_unique<MemoryListing>(std::move(entries));
 }
 
-}  // namespace brimdock
+}  // namespace brimdock::testing

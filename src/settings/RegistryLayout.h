@@ -31,9 +31,9 @@ inline constexpr std::string_view kLangConfig = "LangConfig";
 // How a value is stored: every kind is registry text.
 enum class ValueKind {
   Text,
-  Integer,  // decimal
-  Truth,    // "1" or "0"; read as an integer, non-zero is true
-  Colour,   // an integer holding a colour value
+  Integer,     // decimal
+  Truth,       // "1" or "0"; read as an integer, non-zero is true
+  ColorValue,  // an integer holding a colour value ("Color" alone is the platform's colour type)
 };
 
 // How many low bits of a stored integer count.

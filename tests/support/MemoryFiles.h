@@ -9,7 +9,7 @@
 #include "lang/DirectoryLister.h"
 #include "lang/FileSystem.h"
 
-namespace brimdock {
+namespace brimdock::testing {
 
 // Files and folders held in memory, with Windows-style paths ("C:\Program\cf_eng.lng") that
 // compare without regard to ASCII case. Folders list their entries in the order they were
@@ -53,4 +53,4 @@ class MemoryFiles final : public FileSystem, public DirectoryLister {
   std::size_t sizeLimit_ = SIZE_MAX;
 };
 
-}  // namespace brimdock
+}  // namespace brimdock::testing

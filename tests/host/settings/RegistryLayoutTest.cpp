@@ -1,4 +1,4 @@
-#include "settings/Layout.h"
+#include "settings/RegistryLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ constexpr std::size_t FieldCount() {
   }
 }
 
-TEST(Layout, EveryFieldHasExactlyOneValueOfAMatchingKind) {
+TEST(RegistryLayout, EveryFieldHasExactlyOneValueOfAMatchingKind) {
   std::vector<SettingField> fields;
   std::set<std::string_view> names;
   for (const auto& value : ScalarValues()) {
@@ -62,7 +62,7 @@ TEST(Layout, EveryFieldHasExactlyOneValueOfAMatchingKind) {
   EXPECT_EQ(FindScalarValue("Border3D"), nullptr);
 }
 
-TEST(Layout, SectionsHoldTheirValues) {
+TEST(RegistryLayout, SectionsHoldTheirValues) {
   const std::set<std::string_view> sections = {section::kAppearance, section::kFonts,
                                                section::kDirs, section::kClipboard};
   for (const auto& value : ScalarValues()) {
@@ -74,14 +74,14 @@ TEST(Layout, SectionsHoldTheirValues) {
   EXPECT_EQ(FindScalarValue("DivideChar")->section, section::kClipboard);
 }
 
-TEST(Layout, ListNamesCarryTheirPositionInDecimal) {
+TEST(RegistryLayout, ListNamesCarryTheirPositionInDecimal) {
   EXPECT_EQ(DirValueName(1), "Dir1");
   EXPECT_EQ(NamValueName(10), "Nam10");
   EXPECT_EQ(ItemValueName(65535), "Item65535");
   EXPECT_EQ(GroupSection(2), "Groups\\Group2");
 }
 
-TEST(Layout, WidthsKeepTheLowBits) {
+TEST(RegistryLayout, WidthsKeepTheLowBits) {
   const struct {
     std::int32_t stored;
     Width width;
@@ -93,7 +93,7 @@ TEST(Layout, WidthsKeepTheLowBits) {
   for (const auto& c : cases) EXPECT_EQ(ApplyWidth(c.stored, c.width), c.kept) << c.stored;
 }
 
-TEST(Layout, CutsKeepTheFirstCharacters) {
+TEST(RegistryLayout, CutsKeepTheFirstCharacters) {
   const std::string longText(300, 'x');
   EXPECT_EQ(ApplyCut(longText, Cut::To255), longText.substr(0, 255));
   EXPECT_EQ(ApplyCut(longText, Cut::None), longText);
