@@ -3,9 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "platform/ui/Form.h"
-
 #include <vector>
+
+#include "platform/Win32Handles.h"
+#include "platform/ui/Form.h"
 
 namespace brimdock {
 namespace {
@@ -23,16 +24,16 @@ bool Dispatch(HWND dialogWindow, MSG& msg) {
 std::vector<std::string> CommandLineWords() {
   std::vector<std::string> words;
   int count = 0;
-  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  const LocalMemory<LPWSTR> wide(CommandLineToArgvW(GetCommandLineW(), &count));
   if (!wide) return words;
   for (int i = 0; i < count; ++i) {
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    const LPCWSTR argument = wide.Get()[i];
+    const int size = WideCharToMultiByte(CP_ACP, 0, argument, -1, nullptr, 0, nullptr, nullptr);
     std::string word(static_cast<size_t>(size > 0 ? size : 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide[i], -1, word.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, argument, -1, word.data(), size, nullptr, nullptr);
     word.resize(word.size() - 1);
     words.push_back(std::move(word));
   }
-  LocalFree(wide);
   return words;
 }
 

@@ -2,38 +2,19 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/UniqueHandle.h"
 
 namespace brimdock {
 
+template <typename Object>
+struct GdiObjectTraits {
+  using Handle = Object;
+  static Handle Invalid() noexcept { return nullptr; }
+  static bool Close(Handle object) noexcept { return DeleteObject(object) != 0; }
+};
 // Owns one GDI object (font, brush, pen, bitmap) and deletes it when it goes.
 template <typename Handle>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
-  ~GdiObject() { Reset(); }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      handle_ = std::exchange(other.handle_, nullptr);
-    }
-    return *this;
-  }
-
-  [[nodiscard]] Handle Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  Handle handle_ = nullptr;
-};
+using GdiObject = UniqueHandle<GdiObjectTraits<Handle>>;
 
 using FontHandle = GdiObject<HFONT>;
 using BrushHandle = GdiObject<HBRUSH>;

@@ -2,21 +2,19 @@
 
 #include <windows.h>
 
+#include "platform/Win32Handles.h"
+
 namespace brimdock {
 namespace {
 
 class Win32Listing final : public DirectoryListing {
  public:
   explicit Win32Listing(const std::string& pattern)
-      : handle_(FindFirstFileA(pattern.c_str(), &data_)),
-        pending_(handle_ != INVALID_HANDLE_VALUE) {}
-  ~Win32Listing() override {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-  }
+      : find_(FindFirstFileA(pattern.c_str(), &data_)), pending_(static_cast<bool>(find_)) {}
 
   std::optional<DirectoryEntry> Next() override {
     if (!pending_) {
-      if (handle_ == INVALID_HANDLE_VALUE || !FindNextFileA(handle_, &data_)) return std::nullopt;
+      if (!find_ || !FindNextFileA(find_.Get(), &data_)) return std::nullopt;
     }
     pending_ = false;
     return DirectoryEntry{data_.cFileName, data_.dwFileAttributes};
@@ -24,7 +22,7 @@ class Win32Listing final : public DirectoryListing {
 
  private:
   WIN32_FIND_DATAA data_{};
-  HANDLE handle_;
+  FindHandle find_;
   bool pending_;  // data_ holds an entry that Next has not handed out yet
 };
 

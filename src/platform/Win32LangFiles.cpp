@@ -6,37 +6,19 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Win32Handles.h"
+
 namespace brimdock {
 namespace {
-
-// A file handle, closed when destroyed.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) noexcept : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  [[nodiscard]] HANDLE Get() const noexcept { return handle_; }
-  [[nodiscard]] bool Valid() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
-  // False when closing failed.
-  bool Close() noexcept {
-    if (!Valid()) return true;
-    return CloseHandle(std::exchange(handle_, INVALID_HANDLE_VALUE)) != 0;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 std::string SystemMessage(DWORD code) {
   char* text = nullptr;
   const DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  const LocalMemory<char> owned(text);
   std::string message =
       length > 0 ? std::string(text, length) : "System error " + std::to_string(code);
-  if (text != nullptr) LocalFree(text);
   return message;
 }
 
@@ -51,7 +33,7 @@ DWORD ChunkSize(std::size_t size) {
 
 class Win32Reader final : public ByteReader {
  public:
-  explicit Win32Reader(HANDLE handle) : file_(handle) {}
+  explicit Win32Reader(FileHandle file) : file_(std::move(file)) {}
   std::size_t Read(std::span<char> buffer) override {
     DWORD read = 0;
     if (!ReadFile(file_.Get(), buffer.data(), ChunkSize(buffer.size()), &read, nullptr)) {
@@ -66,7 +48,7 @@ class Win32Reader final : public ByteReader {
 
 class Win32Writer final : public ByteWriter {
  public:
-  explicit Win32Writer(HANDLE handle) : file_(handle) {}
+  explicit Win32Writer(FileHandle file) : file_(std::move(file)) {}
   void Write(std::string_view bytes) override {
     while (!bytes.empty()) {
       DWORD written = 0;
@@ -78,7 +60,7 @@ class Win32Writer final : public ByteWriter {
     }
   }
   void Close() override {
-    if (!file_.Close()) throw LastInOutError();
+    if (!file_.Reset()) throw LastInOutError();
   }
 
  private:
@@ -111,7 +93,7 @@ bool Win32FileSystem::FileExists(const std::string& path) {
 std::string Win32FileSystem::ReadWholeFile(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) throw CannotOpenFile(path, SystemMessage(GetLastError()));
+  if (!file) throw CannotOpenFile(path, SystemMessage(GetLastError()));
   std::string text;
   LARGE_INTEGER size{};
   if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0) {
@@ -130,17 +112,17 @@ std::string Win32FileSystem::ReadWholeFile(const std::string& path) {
 }
 
 std::unique_ptr<ByteReader> Win32FileSystem::OpenForReading(const std::string& path) {
-  const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) throw LastInOutError();
-  return std::make_unique<Win32Reader>(handle);
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw LastInOutError();
+  return std::make_unique<Win32Reader>(std::move(file));
 }
 
 std::unique_ptr<ByteWriter> Win32FileSystem::Create(const std::string& path) {
-  const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) throw LastInOutError();
-  return std::make_unique<Win32Writer>(handle);
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) throw LastInOutError();
+  return std::make_unique<Win32Writer>(std::move(file));
 }
 
 bool Win32FileSystem::Remove(const std::string& path) {

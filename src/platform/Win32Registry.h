@@ -4,39 +4,11 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 
+#include "platform/Win32Handles.h"
 #include "settings/Registry.h"
 
 namespace brimdock {
-
-// An open registry key handle, closed when destroyed. Never holds a predefined root key.
-class RegKeyHandle {
- public:
-  RegKeyHandle() noexcept = default;
-  explicit RegKeyHandle(HKEY key) noexcept : key_(key) {}
-  ~RegKeyHandle() { Reset(); }
-  RegKeyHandle(RegKeyHandle&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-  RegKeyHandle& operator=(RegKeyHandle&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      key_ = std::exchange(other.key_, nullptr);
-    }
-    return *this;
-  }
-  RegKeyHandle(const RegKeyHandle&) = delete;
-  RegKeyHandle& operator=(const RegKeyHandle&) = delete;
-
-  [[nodiscard]] HKEY Get() const noexcept { return key_; }
-  [[nodiscard]] explicit operator bool() const noexcept { return key_ != nullptr; }
-  void Reset() noexcept {
-    if (key_ != nullptr) RegCloseKey(key_);
-    key_ = nullptr;
-  }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 // The predefined key of a root.
 [[nodiscard]] HKEY RootHandle(RootKey root);

@@ -10,22 +10,24 @@
 
 namespace brimdock {
 
-SmallIcon::SmallIcon(const std::string& path, DWORD attributes, UINT flags) {
+namespace {
+
+// The shell's small icon for a path, or an empty handle.
+IconHandle SmallShellIcon(const std::string& path, DWORD attributes, UINT flags) {
   SHFILEINFOA info{};
-  if (SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info,
-                     flags | SHGFI_ICON | SHGFI_SMALLICON)) {
-    icon_ = info.hIcon;
+  if (!SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info,
+                      flags | SHGFI_ICON | SHGFI_SMALLICON)) {
+    return IconHandle();
   }
+  return IconHandle(info.hIcon);
 }
 
-SmallIcon::~SmallIcon() {
-  if (icon_) DestroyIcon(icon_);
-}
+}  // namespace
 
 FolderTreeList::FolderTreeList()
-    : folderIcon_("folder", FILE_ATTRIBUTE_DIRECTORY, SHGFI_USEFILEATTRIBUTES),
-      openFolderIcon_("folder", FILE_ATTRIBUTE_DIRECTORY,
-                      SHGFI_USEFILEATTRIBUTES | SHGFI_OPENICON) {}
+    : folderIcon_(SmallShellIcon("folder", FILE_ATTRIBUTE_DIRECTORY, SHGFI_USEFILEATTRIBUTES)),
+      openFolderIcon_(SmallShellIcon("folder", FILE_ATTRIBUTE_DIRECTORY,
+                                     SHGFI_USEFILEATTRIBUTES | SHGFI_OPENICON)) {}
 
 void FolderTreeList::Attach(HWND list) {
   list_ = list;

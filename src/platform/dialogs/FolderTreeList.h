@@ -6,20 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Win32Handles.h"
+
 namespace brimdock {
-
-// A small shell icon, destroyed when it goes.
-class SmallIcon {
- public:
-  SmallIcon(const std::string& path, DWORD attributes, UINT flags);
-  ~SmallIcon();
-  SmallIcon(const SmallIcon&) = delete;
-  SmallIcon& operator=(const SmallIcon&) = delete;
-  [[nodiscard]] HICON Get() const { return icon_; }
-
- private:
-  HICON icon_ = nullptr;
-};
 
 // The directory list of the Select Directory dialog, an owner-drawn list box: the root and each
 // folder down to the current one, one a row and indented by depth, then the current folder's
@@ -44,8 +33,8 @@ class FolderTreeList {
   std::vector<std::string> rowPaths_;  // the folder of each row
   std::size_t pathRows_ = 0;           // the rows of the shown folder's path come first
   int indent_ = 12;
-  SmallIcon folderIcon_;
-  SmallIcon openFolderIcon_;
+  IconHandle folderIcon_;
+  IconHandle openFolderIcon_;
 };
 
 }  // namespace brimdock

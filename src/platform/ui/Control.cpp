@@ -1,5 +1,8 @@
 #include "platform/ui/Control.h"
 
+// after windows.h, which the header includes
+#include <commctrl.h>
+
 #include <exception>
 #include <stdexcept>
 
@@ -10,6 +13,7 @@ namespace {
 
 constexpr char kObjectProperty[] = "Brimdock.Control";
 constexpr char kOwnClassName[] = "BrimdockWindow";
+constexpr UINT_PTR kSubclassId = 1;
 
 }  // namespace
 
@@ -56,10 +60,13 @@ void Control::Attach(HWND window) {
 
 void Control::Detach() {
   if (!handle_) return;
+  if (!hint_.empty()) {
+    if (Form* form = OwningForm(); form && form != this) form->Hints().Remove(handle_);
+  }
   RemovePropA(handle_, kObjectProperty);
-  if (standardProc_) {
-    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(standardProc_));
-    standardProc_ = nullptr;
+  if (subclassed_) {
+    RemoveWindowSubclass(handle_, &StandardClassProc, kSubclassId);
+    subclassed_ = false;
   }
   handle_ = nullptr;
 }
@@ -73,8 +80,13 @@ void Control::CreateStandard(Control& parent, const char* windowClass, std::stri
                                 GetModuleHandleA(nullptr), nullptr);
   if (!window) throw std::runtime_error(std::string("Cannot create a ") + windowClass + " window");
   Attach(window);
-  standardProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardClassProc)));
+  if (!SetWindowSubclass(window, &StandardClassProc, kSubclassId,
+                         reinterpret_cast<DWORD_PTR>(this))) {
+    Detach();
+    DestroyWindow(window);
+    throw std::runtime_error(std::string("Cannot subclass a ") + windowClass + " window");
+  }
+  subclassed_ = true;
   SetFont(parent.FontHandle());
 }
 
@@ -102,14 +114,12 @@ LRESULT CALLBACK Control::OwnClassProc(HWND window, UINT message, WPARAM wParam,
   return result;
 }
 
-LRESULT CALLBACK Control::StandardClassProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam) {
-  Control* control = FromHandle(window);
-  if (!control) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT CALLBACK Control::StandardClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR /*id*/, DWORD_PTR data) {
+  auto* control = reinterpret_cast<Control*>(data);
   if (message == WM_NCDESTROY) {
-    WNDPROC original = control->standardProc_;
     control->Detach();
-    return CallWindowProcA(original, window, message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
   }
   return control->GuardedWndProc(message, wParam, lParam);
 }
@@ -138,7 +148,7 @@ LRESULT Control::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (standardProc_) return CallWindowProcA(standardProc_, handle_, message, wParam, lParam);
+  if (subclassed_) return DefSubclassProc(handle_, message, wParam, lParam);
   return DefWindowProcA(handle_, message, wParam, lParam);
 }
 

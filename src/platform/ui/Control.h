@@ -60,8 +60,10 @@ class Control {
   static Control* FromHandle(HWND window);
 
  protected:
-  // A child of one of the Windows control classes, taken over so that its messages pass
-  // through WndProc first.
+  // A child of one of the Windows control classes, subclassed so that its messages pass
+  // through WndProc before the class's own procedure; other subclasses of the window (a
+  // tooltip's, for one) stay in the chain. On Windows the subclass receives text-carrying
+  // messages in their Unicode form.
   void CreateStandard(Control& parent, const char* windowClass, std::string_view text, DWORD style,
                       DWORD exStyle, const Bounds& bounds);
   // A window of this layer's own class: a child when parent is given, else a top-level window.
@@ -87,12 +89,12 @@ class Control {
   void Attach(HWND window);
   void Detach();
   static LRESULT CALLBACK OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK StandardClassProc(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+  static LRESULT CALLBACK StandardClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR data);
   LRESULT GuardedWndProc(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND handle_ = nullptr;
-  WNDPROC standardProc_ = nullptr;
+  bool subclassed_ = false;
   Control* parent_ = nullptr;
   std::string hint_;
 };

@@ -17,6 +17,8 @@ class Hints {
   void Create(HWND owner);
   // Registers, changes or removes the tooltip of a control after its hint changed.
   void Update(Control& control);
+  // Forgets the tooltip of a control's window, as when the window goes.
+  void Remove(HWND window);
 
  private:
   HWND tooltip_ = nullptr;
