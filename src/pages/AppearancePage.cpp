@@ -62,7 +62,7 @@ void AppearancePage::Create(NotebookPage& page, TextBindings& texts) {
   ChBBorder.Create(GBBackground, texts.Caption(ChBBorder, 23), Bounds{205, 17, 76, 17});
   ChBBorder.onClick = [this](Control* sender) { ChBBorderClick(sender); };
   SBBackGrnd.Create(GBBackground, texts.Caption(SBBackGrnd, 20), Bounds{10, 40, 61, 21});
-  FileLabelBackGrnd.Create(GBBackground, "", Bounds{75, 44, 311, 17});
+  FileLabelBackGrnd.Create(GBBackground, Bounds{75, 44, 311, 17});
   FileLabelBackGrnd.SetTextColor(clNavy);
 
   GBButtons.Create(page, texts.GroupCaption(GBButtons, 24), Bounds{0, 129, 397, 80}, color);
@@ -108,7 +108,7 @@ void AppearancePage::Show() {
   FileLabelBackGrnd.SetEnabled(!settings.NoneBckgrnd);
   SBBackGrnd.SetEnabled(!settings.NoneBckgrnd);
   SBBckgColor.SetEnabled(settings.NoneBckgrnd);
-  FileLabelBackGrnd.SetCaption(settings.BackBMPName);
+  FileLabelBackGrnd.SetFileName(settings.BackBMPName);
   ChBBorder.SetChecked(settings.Border3D);
   ChBShowPanelOnMouseMove.SetChecked(settings.ShowPanelOnMouseMove);
   ChBAutoHide.SetChecked(settings.AutoHidePanel);

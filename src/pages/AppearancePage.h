@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/FileLbl.h"
 #include "pages/PageContext.h"
 #include "platform/ui/BevelLine.h"
 #include "platform/ui/CheckBox.h"
@@ -41,7 +42,7 @@ class AppearancePage {
   SpeedButton SBBckgColor;
   CheckBox ChBBorder;
   SpeedButton SBBackGrnd;
-  Label FileLabelBackGrnd;
+  TFileLabel FileLabelBackGrnd;
   GroupBox GBButtons;
   Image Image1;
   SpeedButton SBMenuFont, SBGroupFont;

@@ -16,6 +16,13 @@ void Label::SetOwnFont(const FontSpec& font) {
   SetFont(ownFont_.Handle());
 }
 
+void Label::SetShowAccelChar(bool show) {
+  auto style = GetWindowLongPtrA(Handle(), GWL_STYLE);
+  style = show ? (style & ~static_cast<LONG_PTR>(SS_NOPREFIX)) : (style | SS_NOPREFIX);
+  SetWindowLongPtrA(Handle(), GWL_STYLE, style);
+  InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 HBRUSH Label::OnControlColor(HDC dc) {
   if (!textColor_) return nullptr;
   ::SetTextColor(dc, ToColorRef(*textColor_));

@@ -17,6 +17,8 @@ class Label : public Control {
   // A font of the label's own (a title's bold face, say) instead of its parent's.
   void SetOwnFont(const FontSpec& font);
   void SetTextColor(Color color) { textColor_ = color; }
+  // Whether "&" marks the next character as an accelerator (drawn underlined) or shows as is.
+  void SetShowAccelChar(bool show);
 
  protected:
   HBRUSH OnControlColor(HDC dc) override;
