@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/ui/Color.h"
+#include "platform/ui/Font.h"
 
 namespace brimdock {
 
@@ -35,6 +39,15 @@ class Dialogs {
   virtual std::optional<std::string> SelectDirectory(const std::string& startFolder) = 0;
   // The open dialog for several existing files: their full paths, nothing when cancelled.
   virtual std::optional<std::vector<std::string>> OpenFiles() = 0;
+  // The colour dialog starting at a colour (a system colour starts at its current value): the
+  // chosen colour, nothing when cancelled.
+  virtual std::optional<Color> PickColor(Color initial) = 0;
+  // The font dialog with effects and an Apply button, starting at a font; apply runs with the
+  // dialog's font at each press of Apply. The confirmed font, nothing when cancelled.
+  virtual std::optional<FontSpec> PickFont(const FontSpec& initial,
+                                           const std::function<void(const FontSpec&)>& apply) = 0;
+  // The picture dialog: the chosen file's full path, nothing when cancelled.
+  virtual std::optional<std::string> OpenPicture() = 0;
 };
 
 // The real dialogs of Windows.
@@ -48,6 +61,10 @@ class Win32Dialogs : public Dialogs {
   Answer Confirm(const std::string& question) override;
   std::optional<std::string> SelectDirectory(const std::string& startFolder) override;
   std::optional<std::vector<std::string>> OpenFiles() override;
+  std::optional<Color> PickColor(Color initial) override;
+  std::optional<FontSpec> PickFont(const FontSpec& initial,
+                                   const std::function<void(const FontSpec&)>& apply) override;
+  std::optional<std::string> OpenPicture() override;
 
  private:
   HWND owner_ = nullptr;

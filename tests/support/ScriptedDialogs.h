@@ -38,6 +38,28 @@ class ScriptedDialogs : public Dialogs {
     return answer;
   }
 
+  std::optional<Color> PickColor(Color initial) override {
+    colorStarts.push_back(initial);
+    return Take(colorAnswers, std::nullopt);
+  }
+  // Each scripted font answer presses Apply with each of its applied fonts, then confirms with
+  // its confirmed font or cancels.
+  struct FontAnswer {
+    std::vector<FontSpec> applied;
+    std::optional<FontSpec> confirmed;
+  };
+  std::optional<FontSpec> PickFont(const FontSpec& initial,
+                                   const std::function<void(const FontSpec&)>& apply) override {
+    fontStarts.push_back(initial);
+    const FontAnswer answer = Take(fontAnswers, FontAnswer{});
+    for (const FontSpec& font : answer.applied) apply(font);
+    return answer.confirmed;
+  }
+  std::optional<std::string> OpenPicture() override {
+    ++openPictureShown;
+    return Take(pictureAnswers, std::nullopt);
+  }
+
   std::vector<std::string> messages;
   std::vector<std::string> errors;
   // What the dialogs were shown with.
@@ -45,11 +67,17 @@ class ScriptedDialogs : public Dialogs {
   std::vector<std::string> questions;
   std::vector<std::string> directoryStarts;
   int openFilesShown = 0;
+  std::vector<Color> colorStarts;
+  std::vector<FontSpec> fontStarts;
+  int openPictureShown = 0;
   // Scripted answers, taken in order; an input answer of nothing means Cancel.
   std::deque<std::optional<std::string>> inputAnswers;
   std::deque<Answer> confirmAnswers;
   std::deque<std::optional<std::string>> directoryAnswers;
   std::deque<std::optional<std::vector<std::string>>> openFilesAnswers;
+  std::deque<std::optional<Color>> colorAnswers;
+  std::deque<FontAnswer> fontAnswers;
+  std::deque<std::optional<std::string>> pictureAnswers;
 
  private:
   // The next scripted answer, or the fallback when none is left.
