@@ -40,6 +40,8 @@ void TFormConfig::FormCreate() {
   });
   if (!load.writeError.empty()) dialogs_.ShowError(load.writeError);
 
+  // The preview comes first: a picture that cannot be shown turns "None" on before it shows.
+  StartupStep([&] { Appearance.PaintPreview(); });
   StartupStep([&] { Appearance.Show(); });
   StartupStep([&] { Folders.Show(); });
   StartupStep([&] { Icons.Show(); });

@@ -1,8 +1,11 @@
 #include "pages/AppearancePage.h"
 
+#include <algorithm>
+
 #include "controls/TextBindings.h"
 #include "pages/PageParts.h"
 #include "pages/ProgramState.h"
+#include "platform/Dialogs.h"
 
 namespace brimdock {
 namespace {
@@ -59,9 +62,11 @@ void AppearancePage::Create(NotebookPage& page, TextBindings& texts) {
   CBNoneBckgrnd.Create(GBBackground, texts.Caption(CBNoneBckgrnd, 22), Bounds{10, 17, 56, 17});
   CBNoneBckgrnd.onClick = [this](Control* sender) { CBNoneBckgrndClick(sender); };
   SBBckgColor.Create(GBBackground, texts.Caption(SBBckgColor, 21), Bounds{75, 15, 111, 21});
+  SBBckgColor.onClick = [this](Control* sender) { SBBckgColorClick(sender); };
   ChBBorder.Create(GBBackground, texts.Caption(ChBBorder, 23), Bounds{205, 17, 76, 17});
   ChBBorder.onClick = [this](Control* sender) { ChBBorderClick(sender); };
   SBBackGrnd.Create(GBBackground, texts.Caption(SBBackGrnd, 20), Bounds{10, 40, 61, 21});
+  SBBackGrnd.onClick = [this](Control* sender) { SBBackGrndClick(sender); };
   FileLabelBackGrnd.Create(GBBackground, Bounds{75, 44, 311, 17});
   FileLabelBackGrnd.SetTextColor(clNavy);
 
@@ -73,6 +78,7 @@ void AppearancePage::Create(NotebookPage& page, TextBindings& texts) {
   SBGroupFont.SetOwnFont(FontSpec{});
   SBGroupFont.SetDown(true);
   for (SpeedButton* button : {&SBMenuFont, &SBGroupFont}) {
+    button->onClick = [this](Control* sender) { SBMenuFontClick(sender); };
     button->SetBackdrop([this, button](HDC dc, const RECT& area) {
       const Bounds b = button->BoundsInParent();
       const Bounds image = Image1.BoundsInParent();
@@ -140,16 +146,105 @@ void AppearancePage::Take() {
   settings.MenuButWidth = SEMenuButWidth.Value();
 }
 
+void AppearancePage::PaintPreview() {
+  PanelSettings& settings = context_.SharedState().Settings;
+  HDC canvas = Image1.Canvas();
+  const RECT all{0, 0, Image1.Width(), Image1.Height()};
+  if (settings.NoneBckgrnd) {
+    BrushHandle brush(CreateSolidBrush(ToColorRef(settings.BackgroundColor)));
+    FillRect(canvas, &all, brush.Get());
+    RepaintFontButtons();
+    return;
+  }
+  // The picture is read again at every repaint.
+  const DWORD attributes = GetFileAttributesA(settings.BackBMPName.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+    settings.NoneBckgrnd = true;
+    return;
+  }
+  PreviewBitmap.Reset(static_cast<HBITMAP>(
+      LoadImageA(nullptr, settings.BackBMPName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  BITMAP picture{};
+  if (!PreviewBitmap || GetObjectA(PreviewBitmap.Get(), sizeof picture, &picture) == 0) {
+    settings.NoneBckgrnd = true;
+    return;
+  }
+  if (picture.bmWidth > 0 && picture.bmHeight > 0) {
+    MemoryDC source(canvas);
+    SelectedObject selected(source.Get(), PreviewBitmap.Get());
+    for (int y = 0; y < all.bottom; y += picture.bmHeight) {
+      for (int x = 0; x < all.right; x += picture.bmWidth) {
+        BitBlt(canvas, x, y, std::min(picture.bmWidth, all.right - x),
+               std::min(picture.bmHeight, all.bottom - y), source.Get(), 0, 0, SRCCOPY);
+      }
+    }
+  }
+  if (settings.Border3D) {
+    RECT frame = all;
+    DrawEdge(canvas, &frame, BDR_RAISEDINNER, BF_RECT);
+  }
+  RepaintFontButtons();
+}
+
+void AppearancePage::RepaintFontButtons() {
+  Image1.Changed();
+  for (SpeedButton* button : {&SBMenuFont, &SBGroupFont}) {
+    InvalidateRect(button->Handle(), nullptr, FALSE);
+  }
+}
+
 void AppearancePage::CBNoneBckgrndClick(Control* /*sender*/) {
   PanelSettings& settings = context_.SharedState().Settings;
   settings.NoneBckgrnd = CBNoneBckgrnd.Checked();
   SBBackGrnd.SetEnabled(!settings.NoneBckgrnd);
   FileLabelBackGrnd.SetEnabled(!settings.NoneBckgrnd);
   SBBckgColor.SetEnabled(settings.NoneBckgrnd);
+  PaintPreview();
+}
+
+void AppearancePage::SBBackGrndClick(Control* /*sender*/) {
+  const auto picture = context_.ModalDialogs().OpenPicture();
+  if (!picture) return;
+  PanelSettings& settings = context_.SharedState().Settings;
+  settings.BackBMPName = *picture;
+  FileLabelBackGrnd.SetFileName(settings.BackBMPName);
+  settings.NoneBckgrnd = false;
+  PaintPreview();
+}
+
+void AppearancePage::SBBckgColorClick(Control* sender) {
+  PanelSettings& settings = context_.SharedState().Settings;
+  const auto color = context_.ModalDialogs().PickColor(settings.BackgroundColor);
+  if (!color) return;
+  settings.BackgroundColor = *color;
+  context_.NeedRefreshClick(sender);
+  PaintPreview();
 }
 
 void AppearancePage::ChBBorderClick(Control* /*sender*/) {
   context_.SharedState().Settings.Border3D = ChBBorder.Checked();
+  PaintPreview();
+}
+
+void AppearancePage::SBMenuFontClick(Control* sender) {
+  EditingMenuFont = sender == &SBMenuFont;
+  SpeedButton& button = EditingMenuFont ? SBMenuFont : SBGroupFont;
+  // The group font's button stays down however the dialog ends.
+  struct KeepDown {
+    SpeedButton* button;
+    ~KeepDown() {
+      if (button) button->SetDown(true);
+    }
+  } keepDown{EditingMenuFont ? nullptr : &SBGroupFont};
+  const auto font = context_.ModalDialogs().PickFont(
+      button.OwnFont(), [this](const FontSpec& applied) { FontDialog1Apply(applied); });
+  if (font) FontDialog1Apply(*font);
+}
+
+void AppearancePage::FontDialog1Apply(const FontSpec& font) {
+  PanelSettings& settings = context_.SharedState().Settings;
+  WriteFont(settings, EditingMenuFont ? kMenuFont : kGroupFont, font);
+  (EditingMenuFont ? SBMenuFont : SBGroupFont).SetOwnFont(font);
 }
 
 void AppearancePage::ChBFixedMenuButWidthClick(Control* /*sender*/) {

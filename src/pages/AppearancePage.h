@@ -28,9 +28,19 @@ class AppearancePage {
   // The fonts of the two font buttons, from the settings.
   void ShowFonts();
   void Take();
+  // Paints the preview from the settings: the plain colour with "None", else the picture tiled
+  // from the top left, with the three-dimensional frame when asked for. A picture that is
+  // missing or no bitmap turns "None" on and leaves the preview as it was.
+  void PaintPreview();
 
   void CBNoneBckgrndClick(Control* sender);
+  void SBBackGrndClick(Control* sender);
+  void SBBckgColorClick(Control* sender);
   void ChBBorderClick(Control* sender);
+  // Edits the font of the font button clicked.
+  void SBMenuFontClick(Control* sender);
+  // Stores a font of the font dialog as the font being edited and shows it on its button.
+  void FontDialog1Apply(const FontSpec& font);
   void ChBFixedMenuButWidthClick(Control* sender);
   void ChBAutoHideClick(Control* sender);
 
@@ -54,7 +64,15 @@ class AppearancePage {
   SpinEdit SEAutoHideDelay;
   Label Label13;
 
+  // The picture the preview was last painted with.
+  BitmapHandle PreviewBitmap;
+  // Which font the font dialog edits: the menu buttons' (true) or the group buttons'.
+  bool EditingMenuFont = false;
+
  private:
+  // The two font buttons show the preview under their captions.
+  void RepaintFontButtons();
+
   PageContext& context_;
 };
 

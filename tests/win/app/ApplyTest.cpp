@@ -62,7 +62,8 @@ TEST_F(ApplyTest, TheWindowShowsAPreparedStore) {
   EXPECT_THAT(f.Icons.LBGroups.Items(), ElementsAre("Work hint", "Play"));
   EXPECT_EQ(f.Icons.LBGroups.ItemIndex(), 0);
   EXPECT_THAT(f.Icons.LBItems.Items(), ElementsAre("Editor \t C:\\edit.exe"));
-  EXPECT_GT(f.Folders.LBFolders.HorizontalExtent(), f.Folders.LBFolders.TextWidth("Games \t D:\\Games"));
+  EXPECT_GT(f.Folders.LBFolders.HorizontalExtent(),
+            f.Folders.LBFolders.TextWidth("Games \t D:\\Games"));
   EXPECT_FALSE(f.State.RefreshFlag);
   EXPECT_EQ(Stored("", "NeedRefresh"), "0");
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/FormConfig.h"
-#include "support/EntryNames.h"
 #include "platform/Win32Registry.h"
+#include "support/EntryNames.h"
 #include "support/ScriptedDialogs.h"
 
 namespace brimdock::testing {

@@ -18,23 +18,26 @@ TEST_F(StartupTest, OpensOnTheAppearancePageWithTheDefaultsShownAndNoRefreshPend
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_TRUE(dialogs.errors.empty());
 
-  // Appearance: at the bottom, no "None", so the picture controls are on and the colour off.
+  // Appearance: at the bottom; no picture can be shown, so "None" is on, the picture controls
+  // are off and the colour on.
   EXPECT_EQ(f.Appearance.RGTopBottom.ItemIndex(), 1);
-  EXPECT_FALSE(f.Appearance.CBNoneBckgrnd.Checked());
-  EXPECT_TRUE(f.Appearance.SBBackGrnd.Enabled());
-  EXPECT_TRUE(f.Appearance.FileLabelBackGrnd.Enabled());
-  EXPECT_FALSE(f.Appearance.SBBckgColor.Enabled());
-  for (CheckBox* box : {&f.Appearance.ChBBorder, &f.Appearance.ChBShowPanelOnMouseMove, &f.Appearance.ChBAutoHide, &f.Appearance.ChBOnTop,
-                        &f.Appearance.ChBFixedMenuButWidth, &f.Icons.ChBDelayIconCreate, &f.Clipboard.ChBWriteHeader,
-                        &f.Clipboard.ChBWriteTimeStamp, &f.Folders.CheckBox1, &f.Folders.CheckBox2, &f.Folders.CheckBox3,
-                        &f.Folders.CheckBox4, &f.Folders.CheckBox5, &f.Folders.CheckBox6, &f.Folders.CheckBox7, &f.Folders.CheckBox8}) {
+  EXPECT_TRUE(f.Appearance.CBNoneBckgrnd.Checked());
+  EXPECT_FALSE(f.Appearance.SBBackGrnd.Enabled());
+  EXPECT_FALSE(f.Appearance.FileLabelBackGrnd.Enabled());
+  EXPECT_TRUE(f.Appearance.SBBckgColor.Enabled());
+  for (CheckBox* box :
+       {&f.Appearance.ChBBorder, &f.Appearance.ChBShowPanelOnMouseMove, &f.Appearance.ChBAutoHide,
+        &f.Appearance.ChBOnTop, &f.Appearance.ChBFixedMenuButWidth, &f.Icons.ChBDelayIconCreate,
+        &f.Clipboard.ChBWriteHeader, &f.Clipboard.ChBWriteTimeStamp, &f.Folders.CheckBox1,
+        &f.Folders.CheckBox2, &f.Folders.CheckBox3, &f.Folders.CheckBox4, &f.Folders.CheckBox5,
+        &f.Folders.CheckBox6, &f.Folders.CheckBox7, &f.Folders.CheckBox8}) {
     EXPECT_TRUE(box->Checked()) << box->Caption();
   }
   EXPECT_TRUE(f.Folders.RadioButOpen.Checked());
   EXPECT_FALSE(f.Folders.RadioButExplore.Checked());
-  const std::vector<Control*> governed = {&f.Appearance.SEAutoHideDelay,   &f.Appearance.SEMenuButWidth,
-                                          &f.Icons.SEDelayIconCreate, &f.Clipboard.EHeaderChar,
-                                          &f.Clipboard.SENumHeaderChars,  &f.Clipboard.EHeaderString};
+  const std::vector<Control*> governed = {
+      &f.Appearance.SEAutoHideDelay, &f.Appearance.SEMenuButWidth,  &f.Icons.SEDelayIconCreate,
+      &f.Clipboard.EHeaderChar,      &f.Clipboard.SENumHeaderChars, &f.Clipboard.EHeaderString};
   for (Control* enabled : governed) {
     EXPECT_TRUE(enabled->Enabled());
   }
@@ -82,7 +85,8 @@ TEST_F(StartupTest, EnableRulesFollowTheirCheckBoxes) {
       {f.Appearance.ChBAutoHide, {&f.Appearance.SEAutoHideDelay}},
       {f.Appearance.ChBFixedMenuButWidth, {&f.Appearance.SEMenuButWidth}},
       {f.Icons.ChBDelayIconCreate, {&f.Icons.SEDelayIconCreate}},
-      {f.Clipboard.ChBWriteHeader, {&f.Clipboard.EHeaderChar, &f.Clipboard.SENumHeaderChars, &f.Clipboard.EHeaderString}},
+      {f.Clipboard.ChBWriteHeader,
+       {&f.Clipboard.EHeaderChar, &f.Clipboard.SENumHeaderChars, &f.Clipboard.EHeaderString}},
   };
   for (const Rule& rule : rules) {
     SCOPED_TRACE(rule.box.Caption());
@@ -95,11 +99,14 @@ TEST_F(StartupTest, EnableRulesFollowTheirCheckBoxes) {
   EXPECT_TRUE(f.Clipboard.EDivideChar.Enabled());
   EXPECT_TRUE(f.Clipboard.ChBWriteTimeStamp.Enabled());
 
+  // Clearing "None" turns the picture controls on; with no picture to show, the preview turns
+  // the setting on again.
   SendMessageA(f.Appearance.CBNoneBckgrnd.Handle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(f.Appearance.CBNoneBckgrnd.Checked());
+  EXPECT_TRUE(f.Appearance.SBBackGrnd.Enabled());
+  EXPECT_TRUE(f.Appearance.FileLabelBackGrnd.Enabled());
+  EXPECT_FALSE(f.Appearance.SBBckgColor.Enabled());
   EXPECT_TRUE(f.State.Settings.NoneBckgrnd);
-  EXPECT_FALSE(f.Appearance.SBBackGrnd.Enabled());
-  EXPECT_FALSE(f.Appearance.FileLabelBackGrnd.Enabled());
-  EXPECT_TRUE(f.Appearance.SBBckgColor.Enabled());
 }
 
 TEST_F(StartupTest, RefreshTriggersOfThePagesSetTheFlag) {

@@ -97,7 +97,10 @@ TEST_F(WindowLayoutTest, AppearancePageLayout) {
       {"Image1", f.Appearance.Image1, {10, 15, 186, 56}, ""},
       {"SBMenuFont", f.Appearance.SBMenuFont, {15, 20, 176, 21}, "Change menu button font"},
       {"SBGroupFont", f.Appearance.SBGroupFont, {15, 45, 176, 21}, "Change group button font"},
-      {"ChBFixedMenuButWidth", f.Appearance.ChBFixedMenuButWidth, {205, 20, 111, 17}, "Fixed width"},
+      {"ChBFixedMenuButWidth",
+       f.Appearance.ChBFixedMenuButWidth,
+       {205, 20, 111, 17},
+       "Fixed width"},
       {"SEMenuButWidth", f.Appearance.SEMenuButWidth, {320, 16, 51, 22}, "60"},
       {"Label15", f.Appearance.Label15, {225, 51, 93, 13}, "Group button width:"},
       {"SEGroupButWidth", f.Appearance.SEGroupButWidth, {320, 46, 51, 22}, "80"},
@@ -166,15 +169,22 @@ TEST_F(WindowLayoutTest, IconsPageLayout) {
       {"SBDownItem", f.Icons.SBDownItem, {378, 143, 16, 99}, "\xAF"},
       {"Label8", f.Icons.Label8, {3, 249, 53, 13}, "Icon size:"},
       {"SEIcons", f.Icons.SEIcons, {61, 246, 46, 22}, "16"},
-      {"ChBDelayIconCreate", f.Icons.ChBDelayIconCreate, {128, 248, 137, 17}, "Delay on create icons"},
+      {"ChBDelayIconCreate",
+       f.Icons.ChBDelayIconCreate,
+       {128, 248, 137, 17},
+       "Delay on create icons"},
       {"Label14", f.Icons.Label14, {268, 249, 53, 13}, "Delay, ms:"},
       {"SEDelayIconCreate", f.Icons.SEDelayIconCreate, {325, 245, 52, 22}, "100"},
   });
   const std::vector<std::pair<Control*, const char*>> hints = {
-      {&f.Icons.SBAddGroup, "Add group"},       {&f.Icons.SBDeleteGroup, "Delete group"},
-      {&f.Icons.SBRenameGroup, "Rename group"}, {&f.Icons.SBUpGroup, "Move up"},
-      {&f.Icons.SBDownGroup, "Move down"},      {&f.Icons.SBUpItem, "Move up"},
-      {&f.Icons.SBDownItem, "Move down"},       {&f.Icons.SBFolder, "Add links to files from folder tree"}};
+      {&f.Icons.SBAddGroup, "Add group"},
+      {&f.Icons.SBDeleteGroup, "Delete group"},
+      {&f.Icons.SBRenameGroup, "Rename group"},
+      {&f.Icons.SBUpGroup, "Move up"},
+      {&f.Icons.SBDownGroup, "Move down"},
+      {&f.Icons.SBUpItem, "Move up"},
+      {&f.Icons.SBDownItem, "Move down"},
+      {&f.Icons.SBFolder, "Add links to files from folder tree"}};
   for (const auto& [control, hint] : hints) EXPECT_EQ(control->Hint(), hint);
   EXPECT_FALSE(GetWindowLongPtrA(f.Icons.LBGroups.Handle(), GWL_STYLE) & LBS_USETABSTOPS);
   EXPECT_TRUE(GetWindowLongPtrA(f.Icons.LBItems.Handle(), GWL_STYLE) & LBS_USETABSTOPS);
@@ -187,7 +197,10 @@ TEST_F(WindowLayoutTest, ClipboardPageLayout) {
       {"Bevel2", f.Clipboard.Bevel2, {0, 16, 397, 6}, ""},
       {"GBHeader", f.Clipboard.GBHeader, {0, 22, 397, 129}, " Text file header "},
       {"ChBWriteHeader", f.Clipboard.ChBWriteHeader, {10, 20, 186, 17}, "Write header to file"},
-      {"ChBWriteTimeStamp", f.Clipboard.ChBWriteTimeStamp, {205, 20, 166, 17}, "Write timestamp to file"},
+      {"ChBWriteTimeStamp",
+       f.Clipboard.ChBWriteTimeStamp,
+       {205, 20, 166, 17},
+       "Write timestamp to file"},
       {"Label4", f.Clipboard.Label4, {10, 45, 117, 13}, "Header char:"},
       {"EHeaderChar", f.Clipboard.EHeaderChar, {135, 40, 31, 21}, "*"},
       {"Label7", f.Clipboard.Label7, {170, 45, 105, 13}, "Divider char:"},
@@ -247,27 +260,32 @@ TEST_F(WindowLayoutTest, EachPageIsVisitedInItsTabOrder) {
   // A group of radio buttons is visited through its chosen one.
   EXPECT_THAT(
       TabOrder(f),
-      ElementsAre(f.Appearance.RGTopBottom.ItemButton(1).Handle(), f.Appearance.CBNoneBckgrnd.Handle(),
-                  f.Appearance.ChBBorder.Handle(), f.Appearance.ChBFixedMenuButWidth.Handle(), f.Appearance.SEMenuButWidth.Handle(),
-                  f.Appearance.SEGroupButWidth.Handle(), f.Appearance.ChBShowPanelOnMouseMove.Handle(),
-                  f.Appearance.ChBOnTop.Handle(), f.Appearance.ChBAutoHide.Handle(), f.Appearance.SEAutoHideDelay.Handle()));
+      ElementsAre(f.Appearance.RGTopBottom.ItemButton(1).Handle(),
+                  f.Appearance.CBNoneBckgrnd.Handle(), f.Appearance.ChBBorder.Handle(),
+                  f.Appearance.ChBFixedMenuButWidth.Handle(), f.Appearance.SEMenuButWidth.Handle(),
+                  f.Appearance.SEGroupButWidth.Handle(),
+                  f.Appearance.ChBShowPanelOnMouseMove.Handle(), f.Appearance.ChBOnTop.Handle(),
+                  f.Appearance.ChBAutoHide.Handle(), f.Appearance.SEAutoHideDelay.Handle()));
   f.SBPagesClick(&f.SBMenus);
   EXPECT_THAT(TabOrder(f),
-              ElementsAre(f.Folders.LBFolders.Handle(), f.Folders.CheckBox8.Handle(), f.Folders.CheckBox7.Handle(),
-                          f.Folders.CheckBox1.Handle(), f.Folders.CheckBox2.Handle(), f.Folders.CheckBox3.Handle(),
-                          f.Folders.CheckBox4.Handle(), f.Folders.CheckBox5.Handle(), f.Folders.CheckBox6.Handle(),
-                          f.Folders.RadioButOpen.Handle()));
+              ElementsAre(f.Folders.LBFolders.Handle(), f.Folders.CheckBox8.Handle(),
+                          f.Folders.CheckBox7.Handle(), f.Folders.CheckBox1.Handle(),
+                          f.Folders.CheckBox2.Handle(), f.Folders.CheckBox3.Handle(),
+                          f.Folders.CheckBox4.Handle(), f.Folders.CheckBox5.Handle(),
+                          f.Folders.CheckBox6.Handle(), f.Folders.RadioButOpen.Handle()));
   f.Folders.RadioButExplore.SetChecked(true);
   EXPECT_EQ(TabOrder(f).back(), f.Folders.RadioButExplore.Handle());
   f.SBPagesClick(&f.SBIcons);
-  EXPECT_THAT(TabOrder(f),
-              ElementsAre(f.Icons.LBGroups.Handle(), f.Icons.LBItems.Handle(), f.Icons.SEIcons.Handle(),
-                          f.Icons.ChBDelayIconCreate.Handle(), f.Icons.SEDelayIconCreate.Handle()));
+  EXPECT_THAT(
+      TabOrder(f),
+      ElementsAre(f.Icons.LBGroups.Handle(), f.Icons.LBItems.Handle(), f.Icons.SEIcons.Handle(),
+                  f.Icons.ChBDelayIconCreate.Handle(), f.Icons.SEDelayIconCreate.Handle()));
   f.SBPagesClick(&f.SBClipbrd);
-  EXPECT_THAT(TabOrder(f), ElementsAre(f.Clipboard.ChBWriteHeader.Handle(), f.Clipboard.ChBWriteTimeStamp.Handle(),
-                                       f.Clipboard.EHeaderChar.Handle(), f.Clipboard.EDivideChar.Handle(),
-                                       f.Clipboard.SENumHeaderChars.Handle(), f.Clipboard.EHeaderString.Handle(),
-                                       f.Clipboard.SEClMaxSz.Handle()));
+  EXPECT_THAT(TabOrder(f),
+              ElementsAre(f.Clipboard.ChBWriteHeader.Handle(),
+                          f.Clipboard.ChBWriteTimeStamp.Handle(), f.Clipboard.EHeaderChar.Handle(),
+                          f.Clipboard.EDivideChar.Handle(), f.Clipboard.SENumHeaderChars.Handle(),
+                          f.Clipboard.EHeaderString.Handle(), f.Clipboard.SEClMaxSz.Handle()));
 }
 
 }  // namespace

@@ -159,7 +159,8 @@ TEST_F(IconsPageTest, DroppingALinkOnAGroupMovesItToTheEnd) {
   EXPECT_FALSE(f.Icons.LBGroupsDragOver(&f.Icons.LBGroups, &f.Folders.LBFolders, 1, 1));
 
   f.Icons.LBItems.SetItemIndex(1);
-  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5, 2 * h + 3);  // the row of group 7, "G6"
+  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5,
+                           2 * h + 3);  // the row of group 7, "G6"
   EXPECT_THAT(Links(*f.State.GroupList.List[0]), ElementsAre("a1"));
   EXPECT_THAT(Links(*f.State.GroupList.List[7]), ElementsAre("g", "a2"));
   EXPECT_EQ(f.Icons.LBGroups.ItemIndex(), 0);
@@ -174,17 +175,20 @@ TEST_F(IconsPageTest, DroppingALinkOnAGroupMovesItToTheEnd) {
 TEST_F(IconsPageTest, ADropBelowTheLastGroupMovesNothing) {
   TFormConfig& f = OpenWith({{"A", {"a1"}}, {"B", {}}});
   f.Icons.LBItems.SetItemIndex(0);
-  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5, 3 * f.Icons.LBGroups.ItemHeight() + 2);
+  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5,
+                           3 * f.Icons.LBGroups.ItemHeight() + 2);
   EXPECT_THAT(Links(*f.State.GroupList.List[0]), ElementsAre("a1"));
   EXPECT_TRUE(Names(f.State.GroupList.List[1]->Links).empty());
-  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5, 1);  // onto its own group: to its end
+  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5,
+                           1);  // onto its own group: to its end
   EXPECT_THAT(Links(*f.State.GroupList.List[0]), ElementsAre("a1"));
 }
 
 TEST_F(IconsPageTest, ApplyStoresGroupsAndLinksAsShown) {
   TFormConfig& f = OpenWith({{"A", {"a1", "a2"}}, {"B", {}}});
   f.Icons.LBItems.SetItemIndex(0);
-  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5, f.Icons.LBGroups.ItemHeight() + 2);
+  f.Icons.LBGroupsDragDrop(&f.Icons.LBGroups, &f.Icons.LBItems, 5,
+                           f.Icons.LBGroups.ItemHeight() + 2);
   f.Icons.SBUpDownGroupClick(&f.Icons.SBDownGroup);
   SendMessageA(f.SpeedButApply.Handle(), BM_CLICK, 0, 0);
   const std::string groups = std::string(kSettingsKey) + "\\Groups";
