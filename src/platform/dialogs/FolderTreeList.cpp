@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/SystemFunction.h"
 #include "platform/dialogs/DirectoryPaths.h"
 #include "platform/dialogs/ModalDialog.h"
 
@@ -14,9 +15,11 @@ namespace {
 
 // The shell's small icon for a path, or an empty handle.
 IconHandle SmallShellIcon(const std::string& path, DWORD attributes, UINT flags) {
+  static const auto getFileInfo =
+      SystemFunction<decltype(&SHGetFileInfoA)>("shell32.dll", "SHGetFileInfoA");
   SHFILEINFOA info{};
-  if (!SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info,
-                      flags | SHGFI_ICON | SHGFI_SMALLICON)) {
+  if (!getFileInfo(path.c_str(), attributes, &info, sizeof info,
+                   flags | SHGFI_ICON | SHGFI_SMALLICON)) {
     return IconHandle();
   }
   return IconHandle(info.hIcon);
