@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/SystemFunction.h"
 #include "platform/dialogs/DirectoryPaths.h"
 #include "platform/dialogs/ModalDialog.h"
 
@@ -12,11 +13,13 @@ namespace brimdock {
 
 namespace {
 
-// The shell's small icon for a path, or an empty handle.
+// The shell's small icon for a path, or an empty handle. shell32 is loaded on first use.
 IconHandle SmallShellIcon(const std::string& path, DWORD attributes, UINT flags) {
+  static const auto getFileInfo =
+      SystemFunction<decltype(&SHGetFileInfoA)>("shell32.dll", "SHGetFileInfoA");
   SHFILEINFOA info{};
-  if (!SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info,
-                      flags | SHGFI_ICON | SHGFI_SMALLICON)) {
+  if (!getFileInfo(path.c_str(), attributes, &info, sizeof info,
+                   flags | SHGFI_ICON | SHGFI_SMALLICON)) {
     return IconHandle();
   }
   return IconHandle(info.hIcon);
