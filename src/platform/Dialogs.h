@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,7 +44,8 @@ class Dialogs {
   // chosen colour, nothing when cancelled.
   virtual std::optional<Color> PickColor(Color initial) = 0;
   // The font dialog with effects and an Apply button, starting at a font; apply runs with the
-  // dialog's font at each press of Apply. The confirmed font, nothing when cancelled.
+  // dialog's font at each press of Apply. The confirmed font, nothing when cancelled. An
+  // exception from apply closes the dialog as cancelled and is thrown from here.
   virtual std::optional<FontSpec> PickFont(const FontSpec& initial,
                                            const std::function<void(const FontSpec&)>& apply) = 0;
   // The picture dialog: the chosen file's full path, nothing when cancelled.
@@ -68,6 +70,14 @@ class Win32Dialogs : public Dialogs {
 
  private:
   HWND owner_ = nullptr;
+  // The colour dialog's custom colours, kept from one showing to the next; white at first.
+  std::array<COLORREF, 16> customColors_ = WhiteCustomColors();
+
+  static constexpr std::array<COLORREF, 16> WhiteCustomColors() {
+    std::array<COLORREF, 16> colors{};
+    colors.fill(RGB(255, 255, 255));
+    return colors;
+  }
 };
 
 }  // namespace brimdock

@@ -13,7 +13,7 @@ namespace brimdock {
 
 namespace {
 
-// The shell's small icon for a path, or an empty handle.
+// The shell's small icon for a path, or an empty handle. shell32 is loaded on first use.
 IconHandle SmallShellIcon(const std::string& path, DWORD attributes, UINT flags) {
   static const auto getFileInfo =
       SystemFunction<decltype(&SHGetFileInfoA)>("shell32.dll", "SHGetFileInfoA");

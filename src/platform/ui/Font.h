@@ -23,6 +23,19 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
+// The pixels per inch the window is laid out at, whatever the screen's.
+inline constexpr int kLayoutPixelsPerInch = 96;
+
+// A font as GDI describes it for a device of pixelsPerInch pixels per inch. The height is
+// -MulDiv(size, pixelsPerInch, 72) (a negative height is the character height, a positive one
+// the cell height), the weight FW_BOLD or FW_NORMAL, the name cut to LF_FACESIZE - 1 characters.
+// A LOGFONT holds no colour.
+[[nodiscard]] LOGFONTA ToLogFont(const FontSpec& font, int pixelsPerInch);
+// The font a LOGFONT describes, in a colour. The size is -MulDiv(lfHeight, 72, pixelsPerInch), so
+// that every size ToLogFont made reads back unchanged at 72 pixels per inch or more; bold is a
+// weight nearer FW_BOLD than FW_NORMAL (above 550: FW_SEMIBOLD and heavier).
+[[nodiscard]] FontSpec FromLogFont(const LOGFONTA& logFont, Color color, int pixelsPerInch);
+
 // A font description with its GDI font, made when first asked for and remade after a change.
 class Font {
  public:
@@ -31,9 +44,8 @@ class Font {
 
   [[nodiscard]] const FontSpec& Description() const { return description_; }
   void Assign(const FontSpec& description);
+  // The GDI font, made at the layout's pixels per inch.
   [[nodiscard]] HFONT Handle();
-  // Pixel height of the font's cell for its point size at 96 pixels per inch.
-  [[nodiscard]] int PixelHeight() const;
 
  private:
   FontSpec description_;

@@ -1,11 +1,13 @@
 #include <gmock/gmock.h>
 #include <windows.h>
 // windows.h first
+#include <colordlg.h>
 #include <dlgs.h>
 
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,7 @@ namespace {
 
 using testing::DialogDriver;
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 
 // A visible top-level window for the dialogs to belong to.
 class OwnerWindow {
@@ -451,6 +454,268 @@ TEST_F(DialogsTest, OpenFilesAnswersTheChosenFilesAsFullPaths) {
     EXPECT_EQ(driver.Failure(), "");
     EXPECT_EQ(chosen, c.expected);
     EXPECT_EQ(owner, owner_.Get());
+  }
+}
+
+// The colour dialog: where it starts, and what OK and Cancel give back.
+TEST_F(DialogsTest, PickColorStartsAtTheColourAndAnswersItOnOk) {
+  const COLORREF window = GetSysColor(COLOR_WINDOW);
+  struct Case {
+    const char* how;
+    Color initial;
+    int button;  // IDOK, IDCANCEL, or 0 for the close box
+    std::optional<Color> expected;
+  };
+  const Case cases[] = {
+      {"OK", 0x123456, IDOK, 0x123456},
+      {"OK, a system colour starts at its value", clWindow, IDOK, static_cast<Color>(window)},
+      {"Cancel", 0x123456, IDCANCEL, std::nullopt},
+      {"the close box", clWindow, 0, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    HWND owner = nullptr;
+    std::string shown;
+    bool plain = false;
+    DialogDriver driver([&](DialogDriver& d) {
+      HWND dialog = d.WaitForDialog("");
+      owner = GetWindow(dialog, GW_OWNER);
+      shown = DialogDriver::Text(GetDlgItem(dialog, COLOR_RED)) + "," +
+              DialogDriver::Text(GetDlgItem(dialog, COLOR_GREEN)) + "," +
+              DialogDriver::Text(GetDlgItem(dialog, COLOR_BLUE));
+      RECT client{};
+      GetClientRect(dialog, &client);
+      plain = ChildRect(dialog, COLOR_RAINBOW).left >= client.right;
+      if (c.button) {
+        DialogDriver::Click(dialog, c.button);
+      } else {
+        DialogDriver::CloseFromTitleBar(dialog);
+      }
+      d.WaitUntilGone(dialog);
+    });
+    const std::optional<Color> chosen = dialogs_.PickColor(c.initial);
+    driver.Finish();
+    EXPECT_EQ(driver.Failure(), "");
+    EXPECT_EQ(chosen, c.expected);
+    EXPECT_EQ(owner, owner_.Get());
+    const COLORREF start = ToColorRef(c.initial);
+    EXPECT_EQ(shown, std::to_string(GetRValue(start)) + "," + std::to_string(GetGValue(start)) +
+                         "," + std::to_string(GetBValue(start)));
+    EXPECT_TRUE(plain) << "the colour mixer starts folded away";
+  }
+}
+
+// Clicks the first of the custom colours.
+void ClickFirstCustomColor(HWND dialog) {
+  const RECT boxes = ChildRect(dialog, COLOR_CUSTOM1);  // two rows of eight
+  const int x = boxes.left + (boxes.right - boxes.left) / 16;
+  const int y = boxes.top + (boxes.bottom - boxes.top) / 4;
+  DialogDriver::Send(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  DialogDriver::Send(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+TEST_F(DialogsTest, PickColorKeepsTheCustomColoursForTheNextShowing) {
+  // A colour mixed and added to the custom colours, then the dialog cancelled.
+  DialogDriver adding([](DialogDriver& d) {
+    HWND dialog = d.WaitForDialog("");
+    DialogDriver::Click(dialog, COLOR_MIX);
+    DialogDriver::SetText(GetDlgItem(dialog, COLOR_RED), "10");
+    DialogDriver::SetText(GetDlgItem(dialog, COLOR_GREEN), "20");
+    DialogDriver::SetText(GetDlgItem(dialog, COLOR_BLUE), "30");
+    DialogDriver::Click(dialog, COLOR_ADD);
+    DialogDriver::Click(dialog, IDCANCEL);
+    d.WaitUntilGone(dialog);
+  });
+  EXPECT_EQ(dialogs_.PickColor(clWhite), std::nullopt);
+  adding.Finish();
+  EXPECT_EQ(adding.Failure(), "");
+
+  // The first custom colour is the added one in the same dialogs, white in others.
+  Win32Dialogs others;
+  others.SetOwner(owner_.Get());
+  for (Win32Dialogs* dialogs : {&dialogs_, &others}) {
+    DialogDriver picking([](DialogDriver& d) {
+      HWND dialog = d.WaitForDialog("");
+      ClickFirstCustomColor(dialog);
+      DialogDriver::Click(dialog, IDOK);
+      d.WaitUntilGone(dialog);
+    });
+    const std::optional<Color> chosen = dialogs->PickColor(clNavy);
+    picking.Finish();
+    EXPECT_EQ(picking.Failure(), "");
+    EXPECT_EQ(chosen, dialogs == &dialogs_ ? static_cast<Color>(RGB(10, 20, 30)) : clWhite);
+  }
+}
+
+// Selects the colour box's entry of this colour, as a user's choice does.
+void SelectFontColor(HWND dialog, COLORREF color) {
+  HWND box = GetDlgItem(dialog, cmb4);
+  const LRESULT count = DialogDriver::Send(box, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    if (static_cast<COLORREF>(DialogDriver::Send(box, CB_GETITEMDATA, i, 0)) == color) {
+      DialogDriver::Send(box, CB_SETCURSEL, i, 0);
+      DialogDriver::Send(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(box));
+      return;
+    }
+  }
+  throw std::runtime_error("the colour box has no entry " + std::to_string(color));
+}
+
+// The font dialog: it starts at the font, Apply hands over the font it shows, OK confirms it.
+TEST_F(DialogsTest, PickFontAppliesAndAnswersTheFontTheDialogShows) {
+  FontSpec initial;
+  initial.charset = ANSI_CHARSET;
+  initial.name = "MS Sans Serif";
+  initial.size = 8;
+  initial.bold = true;
+  initial.italic = true;
+  initial.color = clNavy;
+  FontSpec struckRed = initial;
+  struckRed.strikeOut = true;
+  struckRed.color = 0x0000FF;
+  FontSpec systemColored = initial;
+  systemColored.color = clWindowText;
+
+  using Script = std::function<void(HWND dialog)>;
+  const auto press = [](int button) {
+    return [button](HWND d) { DialogDriver::Click(d, button); };
+  };
+  const Script strikeOutAndRed = [](HWND d) {
+    DialogDriver::Click(d, chx1);
+    SelectFontColor(d, RGB(255, 0, 0));
+  };
+  struct Case {
+    const char* how;
+    FontSpec start;
+    std::vector<Script> steps;
+    std::vector<FontSpec> applied;
+    std::optional<FontSpec> expected;
+  };
+  const Case cases[] = {
+      {"Apply, then Cancel", initial, {press(psh3), press(IDCANCEL)}, {initial}, std::nullopt},
+      {"OK", initial, {press(IDOK)}, {}, initial},
+      {"strike-out and red, Apply twice, then OK",
+       initial,
+       {strikeOutAndRed, press(psh3), press(psh3), press(IDOK)},
+       {struckRed, struckRed},
+       struckRed},
+      {"strike-out and red, then the close box",
+       initial,
+       {strikeOutAndRed, [](HWND d) { DialogDriver::CloseFromTitleBar(d); }},
+       {},
+       std::nullopt},
+      {"a system colour kept stays one",
+       systemColored,
+       {press(psh3), press(IDOK)},
+       {systemColored},
+       systemColored},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    HWND owner = nullptr;
+    std::string shownName, shownSize;
+    bool hasApply = false;
+    DialogDriver driver([&](DialogDriver& d) {
+      HWND dialog = d.WaitForDialog("");
+      owner = GetWindow(dialog, GW_OWNER);
+      shownName = DialogDriver::Text(GetDlgItem(dialog, cmb1));
+      shownSize = DialogDriver::Text(GetDlgItem(dialog, cmb3));
+      hasApply = IsWindowVisible(GetDlgItem(dialog, psh3)) != FALSE;
+      for (const Script& step : c.steps) step(dialog);
+      d.WaitUntilGone(dialog);
+    });
+    std::vector<FontSpec> applied;
+    const std::optional<FontSpec> chosen =
+        dialogs_.PickFont(c.start, [&](const FontSpec& font) { applied.push_back(font); });
+    driver.Finish();
+    EXPECT_EQ(driver.Failure(), "");
+    EXPECT_EQ(chosen, c.expected);
+    EXPECT_THAT(applied, ElementsAreArray(c.applied));
+    EXPECT_EQ(owner, owner_.Get());
+    EXPECT_EQ(shownName, "MS Sans Serif");
+    EXPECT_EQ(shownSize, "8");
+    EXPECT_TRUE(hasApply);
+  }
+}
+
+// An error in apply ends the dialog as cancelled and leaves PickFont, never entering Windows.
+TEST_F(DialogsTest, PickFontThrowsWhatApplyThrewOnceTheDialogHasGone) {
+  int applies = 0;
+  bool closedItself = false;
+  DialogDriver driver([&](DialogDriver& d) {
+    HWND dialog = d.WaitForDialog("");
+    DialogDriver::Click(dialog, psh3);
+    d.WaitUntilGone(dialog);
+    closedItself = true;
+  });
+  EXPECT_THAT(
+      [&] {
+        dialogs_.PickFont(FontSpec{}, [&](const FontSpec&) {
+          ++applies;
+          throw std::runtime_error("Failed to set data for 'Font'");
+        });
+      },
+      ::testing::ThrowsMessage<std::runtime_error>("Failed to set data for 'Font'"));
+  driver.Finish();
+  EXPECT_EQ(driver.Failure(), "");
+  EXPECT_TRUE(closedItself);
+  EXPECT_EQ(applies, 1);
+}
+
+// The picture dialog: its file types, and the typed file's full path on OK.
+TEST_F(DialogsTest, OpenPictureAnswersTheChosenFilesFullPath) {
+  const ScratchFolder scratch;
+  scratch.AddFile("back.bmp");
+  const std::vector<std::string> types = {"All (*.tga;*.bmp;*.ico;*.emf;*.wmf)",
+                                          "Targa image (*.tga)",
+                                          "Bitmaps (*.bmp)",
+                                          "Icons (*.ico)",
+                                          "Enhanced Metafiles (*.emf)",
+                                          "Metafiles (*.wmf)"};
+  struct Case {
+    const char* how;
+    std::string typed;  // empty: Cancel
+    std::optional<std::string> expected;
+  };
+  const Case cases[] = {
+      {"OK with a typed full path", scratch / "back.bmp", scratch / "back.bmp"},
+      {"Cancel", "", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    HWND owner = nullptr;
+    std::vector<std::string> shownTypes;
+    DialogDriver driver([&](DialogDriver& d) {
+      HWND dialog = d.WaitForDialog("");
+      owner = GetWindow(dialog, GW_OWNER);
+      HWND typeBox = GetDlgItem(dialog, cmb1);
+      const LRESULT count = DialogDriver::Send(typeBox, CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        const auto length =
+            static_cast<std::size_t>(DialogDriver::Send(typeBox, CB_GETLBTEXTLEN, i, 0));
+        std::string type(length + 1, '\0');
+        DialogDriver::Send(typeBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(type.data()));
+        type.resize(length);
+        shownTypes.push_back(type);
+      }
+      if (!c.typed.empty()) {
+        HWND name =
+            GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+        if (!name) throw std::runtime_error("no file name field");
+        DialogDriver::SetText(name, c.typed);
+        DialogDriver::Click(dialog, IDOK);
+      } else {
+        DialogDriver::Click(dialog, IDCANCEL);
+      }
+      d.WaitUntilGone(dialog);
+    });
+    const std::optional<std::string> chosen = dialogs_.OpenPicture();
+    driver.Finish();
+    EXPECT_EQ(driver.Failure(), "");
+    EXPECT_EQ(chosen, c.expected);
+    EXPECT_EQ(owner, owner_.Get());
+    EXPECT_EQ(shownTypes, types);
   }
 }
 
