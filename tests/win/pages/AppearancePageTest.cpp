@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/GdiObjects.h"
 #include "settings/RegistryLayout.h"
 #include "win/app/FormFixture.h"
 
@@ -108,6 +109,18 @@ TEST_F(AppearancePageTest, APictureIsTiledFromTheTopLeftAndCutAtTheEdges) {
   EXPECT_EQ(Pixel(185, 0), kInside);
   EXPECT_EQ(Pixel(185, 55), kInside);
   EXPECT_EQ(Pixel(0, 55), kInside);
+
+  // The window shows the same picture.
+  f.Show();
+  f.Notebook1.SetActivePage("Appearance");
+  RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  WindowDC shown(f.Appearance.Image1.Handle());
+  // Points the font buttons do not cover.
+  EXPECT_EQ(GetPixel(shown.Get(), 0, 0), kTopLeft);
+  EXPECT_EQ(GetPixel(shown.Get(), 159, 0), kTopRight);
+  EXPECT_EQ(GetPixel(shown.Get(), 160, 0), kTopLeft);
+  EXPECT_EQ(GetPixel(shown.Get(), 0, 39), kBottomLeft);
+  EXPECT_EQ(GetPixel(shown.Get(), 0, 40), kTopLeft);
 }
 
 TEST_F(AppearancePageTest, TheFrameUsesTheSystemColoursAndNoneShowsThePlainColour) {
