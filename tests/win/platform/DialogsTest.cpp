@@ -29,6 +29,18 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 // A visible top-level window for the dialogs to belong to.
+// Types a file name into an open dialog and presses OK, or presses Cancel when there is none.
+void AnswerOpenDialog(HWND dialog, const std::string& typed) {
+  if (typed.empty()) {
+    DialogDriver::Click(dialog, IDCANCEL);
+    return;
+  }
+  HWND name = GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
+  if (!name) throw std::runtime_error("no file name field");
+  DialogDriver::SetText(name, typed);
+  DialogDriver::Click(dialog, IDOK);
+}
+
 class OwnerWindow {
  public:
   explicit OwnerWindow(bool visible)
@@ -438,15 +450,7 @@ TEST_F(DialogsTest, OpenFilesAnswersTheChosenFilesAsFullPaths) {
     DialogDriver driver([&](DialogDriver& d) {
       HWND dialog = d.WaitForDialog("");
       owner = GetWindow(dialog, GW_OWNER);
-      if (c.typed) {
-        HWND name =
-            GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
-        if (!name) throw std::runtime_error("no file name field");
-        DialogDriver::SetText(name, c.typed);
-        DialogDriver::Click(dialog, IDOK);
-      } else {
-        DialogDriver::Click(dialog, IDCANCEL);
-      }
+      AnswerOpenDialog(dialog, c.typed ? c.typed : "");
       d.WaitUntilGone(dialog);
     });
     const auto chosen = dialogs_.OpenFiles();
@@ -699,15 +703,7 @@ TEST_F(DialogsTest, OpenPictureAnswersTheChosenFilesFullPath) {
         type.resize(length);
         shownTypes.push_back(type);
       }
-      if (!c.typed.empty()) {
-        HWND name =
-            GetDlgItem(dialog, cmb13) ? GetDlgItem(dialog, cmb13) : GetDlgItem(dialog, edt1);
-        if (!name) throw std::runtime_error("no file name field");
-        DialogDriver::SetText(name, c.typed);
-        DialogDriver::Click(dialog, IDOK);
-      } else {
-        DialogDriver::Click(dialog, IDCANCEL);
-      }
+      AnswerOpenDialog(dialog, c.typed);
       d.WaitUntilGone(dialog);
     });
     const std::optional<std::string> chosen = dialogs_.OpenPicture();
