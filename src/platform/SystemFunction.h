@@ -6,7 +6,7 @@ namespace brimdock {
 
 // A function of a system DLL, found when first needed: the DLL is loaded then, not when the
 // program starts. For DLLs that only a dialog or a command uses; under Wine, importing comdlg32
-// also loads shell32 and the print spooler, which cost every start about 30 ms. The DLL stays
+// also loads shell32 and the print spooler, which cost every start about 15 ms. The DLL stays
 // loaded. Throws std::runtime_error when the DLL or the function cannot be found.
 FARPROC SystemProcedure(const char* library, const char* name);
 
