@@ -5,15 +5,18 @@
 
 #include <algorithm>
 
+#include "platform/SystemFunction.h"
 #include "platform/dialogs/DirectoryPaths.h"
 #include "platform/dialogs/ModalDialog.h"
 
 namespace brimdock {
 
 SmallIcon::SmallIcon(const std::string& path, DWORD attributes, UINT flags) {
+  static const auto getFileInfo =
+      SystemFunction<decltype(&SHGetFileInfoA)>("shell32.dll", "SHGetFileInfoA");
   SHFILEINFOA info{};
-  if (SHGetFileInfoA(path.c_str(), attributes, &info, sizeof info,
-                     flags | SHGFI_ICON | SHGFI_SMALLICON)) {
+  if (getFileInfo(path.c_str(), attributes, &info, sizeof info,
+                  flags | SHGFI_ICON | SHGFI_SMALLICON)) {
     icon_ = info.hIcon;
   }
 }
