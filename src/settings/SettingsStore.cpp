@@ -86,8 +86,12 @@ RegistryKey* SettingsStore::Find(std::string_view section) {
   std::string lower = ToLowerAscii(section);
   auto found = sections_.find(lower);
   if (found == sections_.end()) {
+    if (missing_.contains(lower)) return nullptr;
     auto opened = settingsKey_->OpenSubKey(std::string(section));
-    if (!opened) return nullptr;
+    if (!opened) {
+      missing_.insert(std::move(lower));
+      return nullptr;
+    }
     found = sections_.emplace(std::move(lower), std::move(opened)).first;
   }
   lastSection_ = section;
@@ -100,7 +104,13 @@ RegistryKey& SettingsStore::Make(std::string_view section) {
   auto created = settingsKey_->CreateSubKey(std::string(section));
   lastSection_ = section;
   lastKey_ = created.get();
-  sections_.insert_or_assign(ToLowerAscii(section), std::move(created));
+  std::string lower = ToLowerAscii(section);
+  // The new key and the parents created with it exist now.
+  for (auto end = lower.find('\\'); end != std::string::npos; end = lower.find('\\', end + 1)) {
+    missing_.erase(lower.substr(0, end));
+  }
+  missing_.erase(lower);
+  sections_.insert_or_assign(std::move(lower), std::move(created));
   return *lastKey_;
 }
 

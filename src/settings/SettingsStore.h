@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "settings/Registry.h"
 
@@ -16,8 +17,10 @@ namespace brimdock {
 // names compare without regard to ASCII case.
 //
 // Opened section keys are kept for the life of the store, so that each read or write costs one
-// registry call. A section key deleted by someone else while the store lives is not noticed:
-// writes to it are refused.
+// registry call, and so are the sections found missing, so that reading the defaults of a
+// missing section costs one call in all. A section key deleted by someone else while the store
+// lives is not noticed (writes to it are refused), nor is one created by someone else after the
+// store found it missing (reads give the defaults).
 class SettingsStore {
  public:
   // Opens the settings key under HKEY_CURRENT_USER for reading and writing, creating it.
@@ -55,6 +58,7 @@ class SettingsStore {
 
   std::unique_ptr<RegistryKey> settingsKey_;
   std::unordered_map<std::string, std::unique_ptr<RegistryKey>> sections_;  // by lower-case path
+  std::unordered_set<std::string> missing_;  // lower-case paths of sections found missing
   // The section used last, as spelt, and its key: most calls go to the section of the call before.
   std::string lastSection_;
   RegistryKey* lastKey_ = nullptr;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "host/settings/CountingRegistry.h"
 #include "settings/Layout.h"
 #include "settings/MemoryRegistry.h"
 
@@ -182,6 +183,25 @@ TEST_F(SettingsStoreTest, ARefusedWriteRaisesItsTextAndChangesNothing) {
   }
   store.WriteString("Groups\\Group3", "Name", "x");
   EXPECT_EQ(Stored("Groups\\Group3", "Name")->data, "x");
+}
+
+TEST_F(SettingsStoreTest, AMissingSectionIsLookedForOnceUntilTheStoreCreatesIt) {
+  fixture::CountingRegistry counting(registry_);
+  SettingsStore store(counting);
+  for (int i = 0; i < 50; ++i) {
+    EXPECT_EQ(store.ReadInteger("Fonts", "Size" + std::to_string(i), 8), 8);
+    EXPECT_EQ(store.ReadString("Groups", "Count", "none"), "none");
+  }
+  EXPECT_EQ(counting.Counts().opens, 2U);
+  EXPECT_FALSE(Exists("Fonts"));
+
+  // Writing a section creates it and its missing parents; all of them are read again.
+  store.WriteString("Fonts", "Size0", "10");
+  store.WriteString("Groups\\Group1", "Name", "Tools");
+  PutText("Groups", "Count", "1");
+  EXPECT_EQ(store.ReadInteger("Fonts", "Size0", 8), 10);
+  EXPECT_EQ(store.ReadString("Groups", "Count", "none"), "1");
+  EXPECT_EQ(store.ReadString("Groups\\Group1", "Name", ""), "Tools");
 }
 
 TEST_F(SettingsStoreTest, OpensEachSectionOnceForManyValues) {
