@@ -1,5 +1,7 @@
 #include "platform/ui/CheckBox.h"
 
+#include "platform/ui/ChildStyle.h"
+
 namespace brimdock {
 namespace {
 
@@ -14,7 +16,8 @@ void SetCheck(HWND button, bool checked) {
 }  // namespace
 
 void CheckBox::Create(Control& parent, std::string_view caption, const Bounds& bounds) {
-  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, bounds);
+  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                 kChildExStyle, bounds);
 }
 
 bool CheckBox::Checked() const {
@@ -34,8 +37,8 @@ void CheckBox::OnCommand(WORD code) {
 void RadioButton::Create(Control& parent, std::string_view caption, const Bounds& bounds,
                          bool startsGroup) {
   const DWORD group = startsGroup ? WS_GROUP : 0;
-  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | group, 0,
-                 bounds);
+  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON | group,
+                 kChildExStyle, bounds);
 }
 
 bool RadioButton::Checked() const {

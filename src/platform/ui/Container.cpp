@@ -1,11 +1,14 @@
 #include "platform/ui/Container.h"
 
+#include "platform/ui/ChildStyle.h"
+
 namespace brimdock {
 
 void Container::CreateContainer(Control* parent, std::string_view text, DWORD style, DWORD exStyle,
                                 const Bounds& bounds, Color color) {
   color_ = color;
-  CreateOwn(parent, text, style | WS_CLIPCHILDREN, exStyle | WS_EX_CONTROLPARENT, bounds);
+  CreateOwn(parent, text, style | WS_CLIPCHILDREN,
+            exStyle | WS_EX_CONTROLPARENT | (parent ? kChildExStyle : 0), bounds);
 }
 
 void Container::SetBackgroundColor(Color color) {

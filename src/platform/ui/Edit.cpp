@@ -1,10 +1,12 @@
 #include "platform/ui/Edit.h"
 
+#include "platform/ui/ChildStyle.h"
+
 namespace brimdock {
 
 void Edit::Create(Control& parent, const Bounds& bounds, int maxLength) {
-  CreateStandard(parent, "EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE,
-                 bounds);
+  CreateStandard(parent, "EDIT", "", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                 WS_EX_CLIENTEDGE | kChildExStyle, bounds);
   if (maxLength > 0) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
 }
 

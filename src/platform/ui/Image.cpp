@@ -1,11 +1,13 @@
 #include "platform/ui/Image.h"
 
+#include "platform/ui/ChildStyle.h"
+
 namespace brimdock {
 
 void Image::Create(Control& parent, const Bounds& bounds) {
   width_ = bounds.width;
   height_ = bounds.height;
-  CreateOwn(&parent, "", WS_VISIBLE, 0, bounds);
+  CreateOwn(&parent, "", WS_VISIBLE, kChildExStyle, bounds);
   WindowDC screen(nullptr);
   bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), width_, height_));
   canvas_ = std::make_unique<MemoryDC>(screen.Get());

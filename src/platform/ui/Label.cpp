@@ -1,5 +1,7 @@
 #include "platform/ui/Label.h"
 
+#include "platform/ui/ChildStyle.h"
+
 #include "platform/ui/Container.h"
 
 namespace brimdock {
@@ -8,7 +10,7 @@ void Label::Create(Control& parent, std::string_view caption, const Bounds& boun
                    TextAlign align) {
   DWORD style = WS_VISIBLE | SS_NOTIFY;
   style |= align == TextAlign::Right ? SS_RIGHT : align == TextAlign::Centre ? SS_CENTER : SS_LEFT;
-  CreateStandard(parent, "STATIC", caption, style, 0, bounds);
+  CreateStandard(parent, "STATIC", caption, style, kChildExStyle, bounds);
 }
 
 void Label::SetOwnFont(const FontSpec& font) {

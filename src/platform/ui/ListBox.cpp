@@ -1,5 +1,7 @@
 #include "platform/ui/ListBox.h"
 
+#include "platform/ui/ChildStyle.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
@@ -24,7 +26,7 @@ void ListBox::Create(Control& parent, const Bounds& bounds, const ListBoxOptions
   DWORD style =
       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   if (options.tabStops) style |= LBS_USETABSTOPS;
-  CreateStandard(parent, "LISTBOX", "", style, WS_EX_CLIENTEDGE, bounds);
+  CreateStandard(parent, "LISTBOX", "", style, WS_EX_CLIENTEDGE | kChildExStyle, bounds);
   SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(options.itemHeight, 0));
 }
 

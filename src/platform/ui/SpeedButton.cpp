@@ -1,5 +1,7 @@
 #include "platform/ui/SpeedButton.h"
 
+#include "platform/ui/ChildStyle.h"
+
 #include <windowsx.h>
 
 #include "platform/GdiObjects.h"
@@ -7,7 +9,7 @@
 namespace brimdock {
 
 void SpeedButton::Create(Control& parent, std::string_view caption, const Bounds& bounds) {
-  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | BS_OWNERDRAW, 0, bounds);
+  CreateStandard(parent, "BUTTON", caption, WS_VISIBLE | BS_OWNERDRAW, kChildExStyle, bounds);
 }
 
 void SpeedButton::SetGlyph(GlyphPainter painter, SIZE size, GlyphLayout layout) {

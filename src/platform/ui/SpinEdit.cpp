@@ -1,5 +1,7 @@
 #include "platform/ui/SpinEdit.h"
 
+#include "platform/ui/ChildStyle.h"
+
 #include <commctrl.h>
 
 #include <string>
@@ -14,7 +16,7 @@ class SpinArrows : public Control {
  public:
   explicit SpinArrows(SpinEdit& owner) : owner_(owner) {}
   void Create(Control& parent, const Bounds& bounds) {
-    CreateStandard(parent, UPDOWN_CLASSA, "", WS_VISIBLE | UDS_ARROWKEYS, 0, bounds);
+    CreateStandard(parent, UPDOWN_CLASSA, "", WS_VISIBLE | UDS_ARROWKEYS, kChildExStyle, bounds);
     SendMessageA(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(-1000), 1000);
     SendMessageA(Handle(), UDM_SETPOS32, 0, 0);
   }
