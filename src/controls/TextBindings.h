@@ -27,6 +27,8 @@ class TextBindings {
     TextRole role;
     Control* control;
     int item;  // the radio group's item, for TextRole::Item
+    // What the binding put on the control last: at first the built-in English.
+    std::string shown;
   };
 
   std::string_view Caption(Control& control, int number);
@@ -35,8 +37,8 @@ class TextBindings {
   std::string Item(RadioGroup& group, int item, int number);
 
   // Puts text(number) on the bound controls, number by number in the order of the Interface
-  // text table.
-  void ApplyInterfaceTexts(const std::function<std::string(int number)>& text) const;
+  // text table. A control that already shows the text is left alone.
+  void ApplyInterfaceTexts(const std::function<std::string(int number)>& text);
 
   [[nodiscard]] const std::vector<Binding>& Bindings() const { return bindings_; }
 
