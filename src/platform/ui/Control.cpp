@@ -26,6 +26,8 @@ class ControlWindowClass {
       wc.cbSize = sizeof wc;
       wc.style = CS_DBLCLKS;
       wc.lpfnWndProc = &Control::OwnClassProc;
+      // The object, read with every message without asking the window manager's properties.
+      wc.cbWndExtra = sizeof(LONG_PTR);
       wc.hInstance = GetModuleHandleA(nullptr);
       wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
       wc.lpszClassName = kOwnClassName;
@@ -64,6 +66,10 @@ void Control::Detach() {
     if (Form* form = OwningForm(); form && form != this) form->Hints().Remove(handle_);
   }
   RemovePropA(handle_, kObjectProperty);
+  if (ownClass_) {
+    SetWindowLongPtrA(handle_, 0, 0);
+    ownClass_ = false;
+  }
   if (subclassed_) {
     RemoveWindowSubclass(handle_, &StandardClassProc, kSubclassId);
     subclassed_ = false;
@@ -105,9 +111,13 @@ void Control::CreateOwn(Control* parent, std::string_view text, DWORD style, DWO
 LRESULT CALLBACK Control::OwnClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    if (auto* control = static_cast<Control*>(create->lpCreateParams)) control->Attach(window);
+    if (auto* control = static_cast<Control*>(create->lpCreateParams)) {
+      control->Attach(window);
+      control->ownClass_ = true;
+      SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(control));
+    }
   }
-  Control* control = FromHandle(window);
+  auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, 0));
   if (!control) return DefWindowProcA(window, message, wParam, lParam);
   const LRESULT result = control->GuardedWndProc(message, wParam, lParam);
   if (message == WM_NCDESTROY) control->Detach();
@@ -216,7 +226,11 @@ bool Control::Focused() const {
 }
 
 void Control::SetFont(HFONT font) {
-  if (font) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // A control not on the screen yet is drawn with its font when it shows.
+  if (font) {
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font),
+                 IsWindowVisible(handle_) ? TRUE : FALSE);
+  }
 }
 
 HFONT Control::FontHandle() const {

@@ -95,6 +95,8 @@ class Control {
 
   HWND handle_ = nullptr;
   bool subclassed_ = false;
+  // A window of the layer's own class, which keeps its object in its extra bytes.
+  bool ownClass_ = false;
   Control* parent_ = nullptr;
   std::string hint_;
 };
