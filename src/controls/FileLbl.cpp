@@ -1,7 +1,5 @@
 #include "controls/FileLbl.h"
 
-#include "platform/GdiObjects.h"
-
 namespace brimdock {
 
 void TFileLabel::Create(Control& parent, const Bounds& bounds) {
@@ -39,15 +37,7 @@ void TFileLabel::FitCaption() {
   RECT client{};
   GetClientRect(Handle(), &client);
   SetCaption(brimdock::FitCaption(fileName_, pieces_, separator_, direction_, client.right,
-                                  [this](std::string_view text) { return MeasureText(text); }));
-}
-
-int TFileLabel::MeasureText(std::string_view text) const {
-  WindowDC dc(Handle());
-  SelectedObject font(dc.Get(), FontHandle());
-  SIZE size{};
-  GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
-  return size.cx;
+                                  [this](std::string_view text) { return TextWidth(text); }));
 }
 
 }  // namespace brimdock

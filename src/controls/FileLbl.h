@@ -27,7 +27,6 @@ class TFileLabel : public Label {
 
  private:
   void FitCaption();
-  [[nodiscard]] int MeasureText(std::string_view text) const;
 
   std::string fileName_;
   std::string separator_ = "\\";

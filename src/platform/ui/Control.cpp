@@ -6,6 +6,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "platform/GdiObjects.h"
 #include "platform/ui/Form.h"
 
 namespace brimdock {
@@ -231,6 +232,14 @@ void Control::SetFont(HFONT font) {
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font),
                  IsWindowVisible(handle_) ? TRUE : FALSE);
   }
+}
+
+int Control::TextWidth(std::string_view text) const {
+  WindowDC dc(handle_);
+  SelectedObject font(dc.Get(), FontHandle());
+  SIZE size{};
+  GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
 }
 
 HFONT Control::FontHandle() const {

@@ -55,6 +55,8 @@ class Control {
   [[nodiscard]] bool Focused() const;
   void SetFont(HFONT font);
   [[nodiscard]] HFONT FontHandle() const;
+  // The width in pixels of a text in the control's font, a tab measured as a character.
+  [[nodiscard]] int TextWidth(std::string_view text) const;
 
   // The object behind a window made by this layer, or nullptr.
   static Control* FromHandle(HWND window);

@@ -125,14 +125,6 @@ std::vector<std::string> ListBox::Items() const {
   return rows;
 }
 
-int ListBox::TextWidth(std::string_view text) const {
-  WindowDC dc(Handle());
-  SelectedObject font(dc.Get(), FontHandle());
-  SIZE size{};
-  GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
-  return size.cx;
-}
-
 void ListBox::OnCommand(WORD code) {
   if (code == LBN_SELCHANGE && onClick) onClick(this);
 }

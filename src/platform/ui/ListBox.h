@@ -46,8 +46,6 @@ class ListBox : public Control {
   [[nodiscard]] int HorizontalExtent() const;
   void SetHorizontalExtent(int pixels);
   [[nodiscard]] std::vector<std::string> Items() const;
-  // The width of a text in the list's font, a tab measured as a character, not expanded.
-  [[nodiscard]] int TextWidth(std::string_view text) const;
   // The width of the widest row (0 for none).
   [[nodiscard]] int WidestRowWidth();
 

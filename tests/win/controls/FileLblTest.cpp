@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 
 #include "controls/FileLbl.h"
-#include "platform/GdiObjects.h"
 #include "platform/ui/Form.h"
 
 namespace brimdock {
@@ -13,13 +12,7 @@ class FileLblTest : public ::testing::Test {
     form.CreateForm("FileLbl", 400, 100, clBtnFace, FontSpec{});
     label.Create(form, Bounds{75, 44, 311, 17});
   }
-  int Width(std::string_view text) {
-    WindowDC dc(label.Handle());
-    SelectedObject font(dc.Get(), label.FontHandle());
-    SIZE size{};
-    GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-  }
+  int Width(std::string_view text) { return label.TextWidth(text); }
 
   Form form;
   TFileLabel label;

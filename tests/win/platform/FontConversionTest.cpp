@@ -112,15 +112,15 @@ TEST(FontConversionTest, ALogFontOfAnyWeightAndHeightReadsAsTheNearestFont) {
 
 // The window's fonts are made from the same conversion, at the layout's 96 pixels per inch.
 TEST(FontConversionTest, TheGdiFontIsTheLogFontAtTheLayoutDensity) {
-  FontSpec spec;
-  spec.name = "Arial";
-  spec.size = 14;
-  spec.bold = true;
-  spec.underline = true;
-  Font font(spec);
+  FontSpec description;
+  description.name = "Arial";
+  description.size = 14;
+  description.bold = true;
+  description.underline = true;
+  Font font(description);
   LOGFONTA made{};
   ASSERT_EQ(GetObjectA(font.Handle(), sizeof made, &made), static_cast<int>(sizeof made));
-  const LOGFONTA expected = ToLogFont(spec, kLayoutPixelsPerInch);
+  const LOGFONTA expected = ToLogFont(description, kLayoutPixelsPerInch);
   EXPECT_EQ(made.lfHeight, expected.lfHeight);
   EXPECT_EQ(made.lfHeight, -19);
   EXPECT_EQ(made.lfWeight, expected.lfWeight);
